@@ -1,0 +1,42 @@
+// Drawing resources shared by every program and the drawing of cards, pips and icons.
+#pragma once
+
+#include "platform/canvas.hpp"
+
+#include <array>
+#include <string_view>
+
+namespace ct {
+
+struct DrawingResources {
+    Font labelFont;                    // bold, 10 points of the screen density: card labels
+    Font textFont;                     // regular: status line, counters, message texts
+    std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
+    std::array<Image, 5> backs;        // index = back 0..4
+    Color black{0, 0, 0};
+    Color white{255, 255, 255};
+    Color grey{200, 200, 200};
+};
+
+DrawingResources& drawingResources();
+// Creates fonts, suit icons and backs for the current screen density.
+void createDrawingResources();
+void releaseDrawingResources();
+
+// Card backs and table colours, in the order the Options dialog lists them.
+inline constexpr std::array<std::string_view, 5> backNames{"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"};
+inline constexpr std::array<int, 5> backResources{116, 127, 128, 129, 135};
+inline constexpr std::array<std::string_view, 5> tableColorNames{"Green", "Black", "DarkRed", "Blue", "Gray"};
+inline constexpr std::array<Color, 5> tableColors{Color{0, 150, 0}, Color{0, 0, 0}, Color{128, 0, 0},
+                                                  Color{0, 0, 153}, Color{128, 128, 128}};
+// An index out of range (a damaged stored value) falls back to the first entry.
+Color tableColor(int index);
+
+// Suit pip in a small white box; keeps the trump suit visible once the trump card is gone.
+void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y);
+
+// Icons at any pixel size from the sizes stored (64/32/16; pips 18/9), padded, never stretched.
+Icon loadIcon(int resource, int size);
+Icon loadSmallIcon(int resource, int size);
+
+} // namespace ct

@@ -1,0 +1,3 @@
+# Sources of cardtable/cards.
+target_sources(cardtable PRIVATE
+)

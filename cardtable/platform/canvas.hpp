@@ -1,0 +1,111 @@
+// Canvas: the off-screen picture the table is painted into, and the pictures drawn on it.
+// One implementation (a software surface) serves the real window and the headless backend,
+// so tests see the very pixels a user sees.
+#pragma once
+
+#include "platform/geometry.hpp"
+
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+struct SDL_Surface;
+
+namespace ct {
+
+// Text formats, with the values of the classic text-drawing call.
+enum TextFormat : unsigned {
+    textLeft = 0x0000,        // left/top; lines break only at "\r\n" (or "\n")
+    textCenter = 0x0001,
+    textVCenter = 0x0004,     // with textSingleLine semantics: one line centred vertically
+    textWordBreak = 0x0010,
+    textSingleLine = 0x0020,
+};
+
+// An RGBA picture (a card back, a button picture, a suit pip). Empty when loading failed:
+// drawing an empty image draws nothing.
+class Image {
+public:
+    Image() = default;
+    explicit Image(SDL_Surface* owned);
+    ~Image();
+    Image(Image&&) noexcept;
+    Image& operator=(Image&&) noexcept;
+    Image(const Image&) = delete;
+    Image& operator=(const Image&) = delete;
+
+    static Image fromPng(std::span<const unsigned char> data);
+    static Image blank(int width, int height);   // fully transparent
+    bool empty() const { return surface_ == nullptr; }
+    int width() const;
+    int height() const;
+    SDL_Surface* surface() const { return surface_; }
+
+private:
+    SDL_Surface* surface_ = nullptr;
+};
+
+// An icon is an Image whose alpha is its mask.
+using Icon = Image;
+
+enum class IconDraw {
+    normal,      // the picture over the table
+    maskOnly,    // the dark silhouette of a pressed button
+    imageOnly,   // the colour picture without its mask
+};
+
+class Font {
+public:
+    Font() = default;
+    ~Font();
+    Font(Font&&) noexcept;
+    Font& operator=(Font&&) noexcept;
+    Font(const Font&) = delete;
+    Font& operator=(const Font&) = delete;
+    // A sans-serif face at `points` for a screen of `dpi`; empty when no font file is found.
+    static Font open(int points, int dpi, bool bold);
+    bool empty() const { return font_ == nullptr; }
+    void* handle() const { return font_; }
+
+private:
+    void* font_ = nullptr;
+};
+
+class Canvas {
+public:
+    Canvas(int width, int height);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int width() const;
+    int height() const;
+    SDL_Surface* surface() const { return surface_; }
+
+    // Right and bottom edges excluded, as a rectangle fill does.
+    void fillRect(const Rect& area, Color color);
+    // The whole image stretched onto dst.
+    void stretchImage(const Image& image, const Rect& dst);
+    // XORs the area with white: a selected face-down card shows its back inverted.
+    void invertRect(const Rect& area);
+    void drawIcon(const Icon& icon, int x, int y, IconDraw mode = IconDraw::normal);
+    // Icon scaled to size x size (for padded icons drawn at design sizes).
+    void drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode = IconDraw::normal);
+
+    Size textExtent(const Font& font, std::string_view text) const;
+    // Transparent background.
+    void drawText(const Font& font, std::string_view text, int x, int y, Color color);
+    // Text in a rectangle with a TextFormat combination; clipped to the rectangle.
+    void drawTextInRect(const Font& font, std::string_view text, const Rect& area, unsigned format, Color color);
+
+    Color pixel(int x, int y) const;
+    bool savePng(const std::string& path) const;
+    // Copies a rectangle of another canvas (same position) into this one.
+    void blit(const Canvas& from, const Rect& area);
+
+private:
+    SDL_Surface* surface_ = nullptr;
+};
+
+} // namespace ct

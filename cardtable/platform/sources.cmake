@@ -1,0 +1,3 @@
+# Sources of cardtable/platform.
+target_sources(cardtable PRIVATE
+)

@@ -1,0 +1,3 @@
+# Sources of cardtable/shell.
+target_sources(cardtable PRIVATE
+)
