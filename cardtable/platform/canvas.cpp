@@ -1,0 +1,547 @@
+// Canvas, Image and Font on SDL software surfaces: the drawing every backend shares.
+#include "platform/canvas.hpp"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace ct {
+
+namespace {
+
+// Every surface we make is 32-bit ARGB, so pixels can be read and written directly.
+constexpr Uint32 pixelFormat = SDL_PIXELFORMAT_ARGB8888;
+
+SDL_Surface* newSurface(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    return SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, pixelFormat);
+}
+
+inline Uint32* row(SDL_Surface* s, int y)
+{
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch);
+}
+
+inline Uint32 pack(Uint8 a, Uint8 r, Uint8 g, Uint8 b)
+{
+    return (Uint32{a} << 24) | (Uint32{r} << 16) | (Uint32{g} << 8) | Uint32{b};
+}
+
+// Blends one ARGB source pixel over an opaque destination pixel.
+inline Uint32 blendOver(Uint32 dst, Uint32 src)
+{
+    const Uint32 a = src >> 24;
+    if (a == 255)
+        return src | 0xFF000000u;
+    if (a == 0)
+        return dst;
+    auto mix = [a](Uint32 s, Uint32 d) { return (s * a + d * (255 - a) + 127) / 255; };
+    const Uint32 r = mix((src >> 16) & 0xFF, (dst >> 16) & 0xFF);
+    const Uint32 g = mix((src >> 8) & 0xFF, (dst >> 8) & 0xFF);
+    const Uint32 b = mix(src & 0xFF, dst & 0xFF);
+    return 0xFF000000u | (r << 16) | (g << 8) | b;
+}
+
+// The part of `area` that lies on a width x height surface and inside `clip` (right/bottom exclusive).
+Rect clipped(const Rect& area, int width, int height, const Rect* clip = nullptr)
+{
+    Rect r{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, width), std::min(area.bottom, height)};
+    if (clip) {
+        r.left = std::max(r.left, clip->left);
+        r.top = std::max(r.top, clip->top);
+        r.right = std::min(r.right, clip->right);
+        r.bottom = std::min(r.bottom, clip->bottom);
+    }
+    if (r.right < r.left)
+        r.right = r.left;
+    if (r.bottom < r.top)
+        r.bottom = r.top;
+    return r;
+}
+
+// Draws `src` (ARGB) scaled to dst onto `canvas` through `put(dstPixel, srcPixel)`.
+// Each destination pixel takes the average of the source pixels it covers, so a 56 x 80 back
+// drawn at 28 x 40 keeps its pattern instead of dropping every other line.
+template <typename Put>
+void scaleOnto(SDL_Surface* canvas, SDL_Surface* src, const Rect& dst, const Rect* clip, Put put)
+{
+    if (!canvas || !src || dst.width() <= 0 || dst.height() <= 0)
+        return;
+    const Rect r = clipped(dst, canvas->w, canvas->h, clip);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(canvas);
+    const int sw = src->w;
+    const int sh = src->h;
+    const int dw = dst.width();
+    const int dh = dst.height();
+    for (int y = r.top; y < r.bottom; ++y) {
+        const int dy = y - dst.top;
+        int sy0 = dy * sh / dh;
+        int sy1 = std::max(sy0 + 1, (dy + 1) * sh / dh);
+        sy1 = std::min(sy1, sh);
+        Uint32* out = row(canvas, y);
+        for (int x = r.left; x < r.right; ++x) {
+            const int dx = x - dst.left;
+            int sx0 = dx * sw / dw;
+            int sx1 = std::min(std::max(sx0 + 1, (dx + 1) * sw / dw), sw);
+            Uint32 a = 0, rr = 0, g = 0, b = 0, n = 0;
+            for (int sy = sy0; sy < sy1; ++sy) {
+                const Uint32* in = row(src, sy);
+                for (int sx = sx0; sx < sx1; ++sx) {
+                    const Uint32 p = in[sx];
+                    const Uint32 pa = p >> 24;
+                    a += pa;
+                    // Colours weighted by alpha so transparent pixels do not darken edges.
+                    rr += ((p >> 16) & 0xFF) * pa;
+                    g += ((p >> 8) & 0xFF) * pa;
+                    b += (p & 0xFF) * pa;
+                    ++n;
+                }
+            }
+            Uint32 pixel = 0;
+            if (n == 1) {
+                pixel = row(src, sy0)[sx0];
+            } else if (a > 0) {
+                pixel = pack(static_cast<Uint8>(a / n), static_cast<Uint8>(rr / a), static_cast<Uint8>(g / a),
+                             static_cast<Uint8>(b / a));
+            }
+            out[x] = put(out[x], pixel);
+        }
+    }
+    SDL_UnlockSurface(canvas);
+    SDL_UnlockSurface(src);
+}
+
+// The font files, looked up once: fontconfig first, then the usual Debian location.
+std::string findFontFile(bool bold)
+{
+    static std::string cached[2];
+    static bool looked[2] = {false, false};
+    const int i = bold ? 1 : 0;
+    if (looked[i])
+        return cached[i];
+    looked[i] = true;
+
+    if (FcConfig* config = FcInitLoadConfigAndFonts()) {
+        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(bold ? "DejaVu Sans:bold" : "DejaVu Sans"));
+        if (pattern) {
+            FcConfigSubstitute(config, pattern, FcMatchPattern);
+            FcDefaultSubstitute(pattern);
+            FcResult result = FcResultNoMatch;
+            if (FcPattern* match = FcFontMatch(config, pattern, &result)) {
+                FcChar8* file = nullptr;
+                if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
+                    cached[i] = reinterpret_cast<const char*>(file);
+                FcPatternDestroy(match);
+            }
+            FcPatternDestroy(pattern);
+        }
+        FcConfigDestroy(config);
+    }
+    std::error_code ec;
+    if (cached[i].empty() || !std::filesystem::exists(cached[i], ec)) {
+        const std::string fallback = bold ? "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+                                          : "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+        cached[i] = std::filesystem::exists(fallback, ec) ? fallback : std::string{};
+    }
+    return cached[i];
+}
+
+bool ttfReady()
+{
+    static const bool ready = TTF_WasInit() > 0 || TTF_Init() == 0;
+    return ready;
+}
+
+TTF_Font* ttf(const Font& font) { return static_cast<TTF_Font*>(font.handle()); }
+
+// Splits text into lines at "\r\n" or "\n".
+std::vector<std::string> splitLines(std::string_view text)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        if (c == '\n') {
+            lines.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    lines.push_back(current);
+    return lines;
+}
+
+int textWidth(TTF_Font* font, const std::string& text)
+{
+    if (text.empty())
+        return 0;
+    int w = 0, h = 0;
+    if (TTF_SizeUTF8(font, text.c_str(), &w, &h) != 0)
+        return 0;
+    return w;
+}
+
+// Byte length of the UTF-8 sequence starting with lead byte c.
+std::size_t utf8Length(unsigned char c)
+{
+    if (c >= 0xF0)
+        return 4;
+    if (c >= 0xE0)
+        return 3;
+    if (c >= 0xC0)
+        return 2;
+    return 1;
+}
+
+// Breaks one paragraph into lines no wider than maxWidth: at spaces where possible, inside a
+// word only when the word alone is too wide (so nothing spills out of the rectangle).
+void wrapParagraph(TTF_Font* font, const std::string& paragraph, int maxWidth, std::vector<std::string>& out)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : paragraph) {
+        if (c == ' ') {
+            if (!word.empty())
+                words.push_back(word);
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty())
+        words.push_back(word);
+    if (words.empty()) {
+        out.emplace_back();
+        return;
+    }
+    std::string line;
+    for (const std::string& w : words) {
+        const std::string candidate = line.empty() ? w : line + " " + w;
+        if (textWidth(font, candidate) <= maxWidth) {
+            line = candidate;
+            continue;
+        }
+        if (!line.empty())
+            out.push_back(line);
+        line.clear();
+        if (textWidth(font, w) <= maxWidth) {
+            line = w;
+            continue;
+        }
+        // A word wider than the rectangle: cut it between characters.
+        std::string piece;
+        for (std::size_t i = 0; i < w.size();) {
+            const std::size_t n = std::min(utf8Length(static_cast<unsigned char>(w[i])), w.size() - i);
+            const std::string next = piece + w.substr(i, n);
+            if (!piece.empty() && textWidth(font, next) > maxWidth) {
+                out.push_back(piece);
+                piece = w.substr(i, n);
+            } else {
+                piece = next;
+            }
+            i += n;
+        }
+        line = piece;
+    }
+    if (!line.empty())
+        out.push_back(line);
+}
+
+} // namespace
+
+// ---- Image ----
+
+Image::Image(SDL_Surface* owned) : surface_(owned) {}
+
+Image::~Image()
+{
+    if (surface_)
+        SDL_FreeSurface(surface_);
+}
+
+Image::Image(Image&& other) noexcept : surface_(other.surface_) { other.surface_ = nullptr; }
+
+Image& Image::operator=(Image&& other) noexcept
+{
+    if (this != &other) {
+        if (surface_)
+            SDL_FreeSurface(surface_);
+        surface_ = other.surface_;
+        other.surface_ = nullptr;
+    }
+    return *this;
+}
+
+Image Image::fromPng(std::span<const unsigned char> data)
+{
+    if (data.empty())
+        return Image{};
+    SDL_RWops* rw = SDL_RWFromConstMem(data.data(), static_cast<int>(data.size()));
+    if (!rw)
+        return Image{};
+    SDL_Surface* loaded = IMG_Load_RW(rw, 1);
+    if (!loaded)
+        return Image{};
+    SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded, pixelFormat, 0);
+    SDL_FreeSurface(loaded);
+    return Image{converted};
+}
+
+Image Image::blank(int width, int height)
+{
+    SDL_Surface* s = newSurface(width, height);
+    if (s)
+        SDL_FillRect(s, nullptr, 0);
+    return Image{s};
+}
+
+int Image::width() const { return surface_ ? surface_->w : 0; }
+int Image::height() const { return surface_ ? surface_->h : 0; }
+
+// ---- Font ----
+
+Font::~Font()
+{
+    if (font_)
+        TTF_CloseFont(static_cast<TTF_Font*>(font_));
+}
+
+Font::Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
+
+Font& Font::operator=(Font&& other) noexcept
+{
+    if (this != &other) {
+        if (font_)
+            TTF_CloseFont(static_cast<TTF_Font*>(font_));
+        font_ = other.font_;
+        other.font_ = nullptr;
+    }
+    return *this;
+}
+
+Font Font::open(int points, int dpi, bool bold)
+{
+    Font font;
+    if (points <= 0 || dpi <= 0 || !ttfReady())
+        return font;
+    const std::string file = findFontFile(bold);
+    if (file.empty())
+        return font;
+    // The requested height is the whole character cell (ascent plus descent), as a positive
+    // font height asks of the classic font mapper; the em size is chosen to fit that cell.
+    const int cell = std::max(1, points * dpi / 72);
+    TTF_Font* f = TTF_OpenFont(file.c_str(), cell);
+    if (!f)
+        return font;
+    const int height = TTF_FontHeight(f);
+    if (height > cell) {
+        int size = std::max(1, cell * cell / height);
+        TTF_SetFontSize(f, size);
+        while (size > 1 && TTF_FontHeight(f) > cell)
+            TTF_SetFontSize(f, --size);
+    }
+    TTF_SetFontHinting(f, TTF_HINTING_LIGHT);
+    font.font_ = f;
+    return font;
+}
+
+// ---- Canvas ----
+
+Canvas::Canvas(int width, int height) : surface_(newSurface(width, height))
+{
+    if (surface_)
+        SDL_FillRect(surface_, nullptr, 0xFF000000u);
+}
+
+Canvas::~Canvas()
+{
+    if (surface_)
+        SDL_FreeSurface(surface_);
+}
+
+int Canvas::width() const { return surface_ ? surface_->w : 0; }
+int Canvas::height() const { return surface_ ? surface_->h : 0; }
+
+void Canvas::fillRect(const Rect& area, Color color)
+{
+    if (!surface_)
+        return;
+    const Rect r = clipped(area, surface_->w, surface_->h);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_Rect sr{r.left, r.top, r.width(), r.height()};
+    SDL_FillRect(surface_, &sr, pack(255, color.r, color.g, color.b));
+}
+
+void Canvas::stretchImage(const Image& image, const Rect& dst)
+{
+    scaleOnto(surface_, image.surface(), dst, nullptr, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
+}
+
+void Canvas::invertRect(const Rect& area)
+{
+    if (!surface_)
+        return;
+    const Rect r = clipped(area, surface_->w, surface_->h);
+    SDL_LockSurface(surface_);
+    for (int y = r.top; y < r.bottom; ++y) {
+        Uint32* p = row(surface_, y);
+        for (int x = r.left; x < r.right; ++x)
+            p[x] ^= 0x00FFFFFFu;
+    }
+    SDL_UnlockSurface(surface_);
+}
+
+void Canvas::drawIcon(const Icon& icon, int x, int y, IconDraw mode)
+{
+    if (icon.empty())
+        return;
+    drawIconSized(icon, x, y, -1, mode);
+}
+
+void Canvas::drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode)
+{
+    if (icon.empty() || size == 0)
+        return;
+    const int w = size < 0 ? icon.width() : size;
+    const int h = size < 0 ? icon.height() : size;
+    const Rect dst{x, y, x + w, y + h};
+    switch (mode) {
+    case IconDraw::normal:
+        scaleOnto(surface_, icon.surface(), dst, nullptr, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
+        break;
+    case IconDraw::maskOnly:
+        // The mask alone: black wherever the icon has any coverage, the table elsewhere.
+        scaleOnto(surface_, icon.surface(), dst, nullptr,
+                  [](Uint32 d, Uint32 s) { return (s >> 24) > 0 ? 0xFF000000u : d; });
+        break;
+    case IconDraw::imageOnly:
+        scaleOnto(surface_, icon.surface(), dst, nullptr, [](Uint32, Uint32 s) { return s | 0xFF000000u; });
+        break;
+    }
+}
+
+Size Canvas::textExtent(const Font& font, std::string_view text) const
+{
+    TTF_Font* f = ttf(font);
+    if (!f)
+        return {};
+    const std::string s(text);
+    return Size{textWidth(f, s), TTF_FontHeight(f)};
+}
+
+namespace {
+
+// Renders one line (anti-aliased) and blends it onto the surface, clipped to `clip`.
+void renderLine(SDL_Surface* canvas, TTF_Font* font, const std::string& text, int x, int y, Color color,
+                const Rect& clip)
+{
+    if (!canvas || !font || text.empty())
+        return;
+    SDL_Surface* line = TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{color.r, color.g, color.b, 255});
+    if (!line)
+        return;
+    SDL_Surface* argb = line->format->format == pixelFormat ? line : SDL_ConvertSurfaceFormat(line, pixelFormat, 0);
+    if (argb) {
+        const Rect dst{x, y, x + argb->w, y + argb->h};
+        scaleOnto(canvas, argb, dst, &clip, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
+        if (argb != line)
+            SDL_FreeSurface(argb);
+    }
+    SDL_FreeSurface(line);
+}
+
+} // namespace
+
+void Canvas::drawText(const Font& font, std::string_view text, int x, int y, Color color)
+{
+    if (!surface_)
+        return;
+    const Rect whole{0, 0, surface_->w, surface_->h};
+    renderLine(surface_, ttf(font), std::string(text), x, y, color, whole);
+}
+
+void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect& area, unsigned format, Color color)
+{
+    TTF_Font* f = ttf(font);
+    if (!surface_ || !f || area.width() <= 0 || area.height() <= 0)
+        return;
+    const int lineHeight = TTF_FontLineSkip(f);
+    const bool center = (format & textCenter) != 0;
+    std::vector<std::string> lines;
+    if (format & (textSingleLine | textVCenter)) {
+        // One line: line breaks do not break, they read as spaces.
+        std::string one;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                continue;
+            one += (text[i] == '\n' || text[i] == '\r') ? ' ' : text[i];
+        }
+        lines.push_back(one);
+    } else if (format & textWordBreak) {
+        for (const std::string& paragraph : splitLines(text))
+            wrapParagraph(f, paragraph, area.width(), lines);
+    } else {
+        lines = splitLines(text);
+    }
+
+    int y = area.top;
+    if (format & textVCenter)
+        y = area.top + (area.height() - TTF_FontHeight(f)) / 2;
+    for (const std::string& line : lines) {
+        if (y >= area.bottom)
+            break;
+        const int w = textWidth(f, line);
+        const int x = center ? area.left + (area.width() - w) / 2 : area.left;
+        renderLine(surface_, f, line, x, y, color, area);
+        y += lineHeight;
+    }
+}
+
+Color Canvas::pixel(int x, int y) const
+{
+    if (!surface_ || x < 0 || y < 0 || x >= surface_->w || y >= surface_->h)
+        return {};
+    SDL_LockSurface(surface_);
+    const Uint32 p = row(surface_, y)[x];
+    SDL_UnlockSurface(surface_);
+    return Color{static_cast<std::uint8_t>((p >> 16) & 0xFF), static_cast<std::uint8_t>((p >> 8) & 0xFF),
+                 static_cast<std::uint8_t>(p & 0xFF)};
+}
+
+bool Canvas::savePng(const std::string& path) const
+{
+    if (!surface_ || path.empty())
+        return false;
+    return IMG_SavePNG(surface_, path.c_str()) == 0;
+}
+
+void Canvas::blit(const Canvas& from, const Rect& area)
+{
+    if (!surface_ || !from.surface_)
+        return;
+    const Rect r = clipped(area, std::min(surface_->w, from.surface_->w), std::min(surface_->h, from.surface_->h));
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_Rect sr{r.left, r.top, r.width(), r.height()};
+    SDL_Rect dr = sr;
+    SDL_SetSurfaceBlendMode(from.surface_, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(from.surface_, &sr, surface_, &dr);
+}
+
+} // namespace ct
