@@ -1,3 +1,11 @@
 # Sources of cardtable/cards.
 target_sources(cardtable PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/layout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_style.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_set.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/random.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/deck.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/status_line.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clpa.cpp
 )

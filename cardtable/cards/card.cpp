@@ -1,0 +1,55 @@
+// Card: construction at the program's card size, placement, invalidation and hit testing.
+#include "cards/card.hpp"
+
+#include "cards/card_style.hpp"
+#include "cards/layout.hpp"
+
+namespace ct {
+
+Card::Card()
+    : height(scaleY(cardStyle().designHeight)), width(scaleX(cardStyle().designWidth))
+{
+}
+
+void Card::moveTo(int newX, int newY)
+{
+    x = newX;
+    y = newY;
+    bounds = Rect{x, y, x + width, y + height};
+}
+
+void Card::invalidate()
+{
+    if (!isPlaced() || window == nullptr)
+        return;
+    if (cardStyle().useRepaintMark) {
+        // Only cards that changed since their last repaint are repainted.
+        if (repaintMark == 0)
+            return;
+        repaintMark = 0;
+    }
+    window->invalidate(bounds);
+}
+
+void Card::setHidden(int flag)
+{
+    hidden = flag;
+    invalidate();
+}
+
+void Card::setSelected(int flag)
+{
+    if (selected != flag)
+        repaintMark = 1;
+    selected = flag;
+}
+
+bool Card::hitTest(int px, int py) const
+{
+    if (!isPlaced() || hidden)
+        return false;
+    // The sensitive strip lies two pixels left of the drawn card.
+    return x - 2 <= px && px <= x + width - 2 && y <= py && py <= y + height;
+}
+
+} // namespace ct
