@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -18,13 +19,17 @@ inline constexpr int valueTypeDword = 4;
 
 // Error codes returned by write (0 = success), as the registry reports them.
 inline constexpr long storeSuccess = 0;
-inline constexpr long storeAccessDenied = 5;
-inline constexpr long storeCannotOpen = 110;
+inline constexpr long storeAccessDenied = 5;  // the database is there but refused the write
+inline constexpr long storeCannotOpen = 110;  // no usable database: missing path, not a database
+
+// How long a write waits for another running program that holds the database.
+inline constexpr int storeBusyTimeoutMs = 3000;
 
 class SettingsStore {
 public:
-    // Opens (creating directories with mode 0700 and the database) lazily at first use.
-    explicit SettingsStore(std::filesystem::path databaseFile);
+    // Opens lazily at first use; a read never creates anything, the first write creates the
+    // directories (mode 0700) and the database.
+    explicit SettingsStore(std::filesystem::path databaseFile, int busyTimeoutMs = storeBusyTimeoutMs);
     ~SettingsStore();
     SettingsStore(const SettingsStore&) = delete;
     SettingsStore& operator=(const SettingsStore&) = delete;
@@ -39,13 +44,18 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // Makes db_ usable; with create, also the directories, the file and the table.
     bool open(bool create);
+    void close();
     std::filesystem::path path_;
+    int busyTimeoutMs_;
     sqlite3* db_ = nullptr;
+    bool tableReady_ = false;
 };
 
 // $XDG_DATA_HOME/qv/registry.sqlite3, falling back to ~/.local/share/qv; overridden by the
-// QV_CONFIG_DIR environment variable or --config-dir (configDir non-empty).
+// QV_CONFIG_DIR environment variable or --config-dir (configDir non-empty), either of which
+// names the directory that holds registry.sqlite3. Empty when no home can be found.
 std::filesystem::path settingsDatabasePath(const std::string& configDir = {});
 
 // A program's view of the store: its own key.
