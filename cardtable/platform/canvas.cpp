@@ -476,13 +476,11 @@ void Canvas::drawText(const Font& font, std::string_view text, int x, int y, Col
     renderLine(surface_, ttf(font), std::string(text), x, y, color, whole);
 }
 
-void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect& area, unsigned format, Color color)
+namespace {
+
+// The lines drawTextInRect draws for a format in a rectangle `width` pixels wide.
+std::vector<std::string> layoutLines(TTF_Font* font, std::string_view text, int width, unsigned format)
 {
-    TTF_Font* f = ttf(font);
-    if (!surface_ || !f || area.width() <= 0 || area.height() <= 0)
-        return;
-    const int lineHeight = TTF_FontLineSkip(f);
-    const bool center = (format & textCenter) != 0;
     std::vector<std::string> lines;
     if (format & (textSingleLine | textVCenter)) {
         // One line: line breaks do not break, they read as spaces.
@@ -495,11 +493,23 @@ void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect&
         lines.push_back(one);
     } else if (format & textWordBreak) {
         for (const std::string& paragraph : splitLines(text))
-            wrapParagraph(f, paragraph, area.width(), lines);
+            wrapParagraph(font, paragraph, width, lines);
     } else {
         lines = splitLines(text);
     }
+    return lines;
+}
 
+} // namespace
+
+void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect& area, unsigned format, Color color)
+{
+    TTF_Font* f = ttf(font);
+    if (!surface_ || !f || area.width() <= 0 || area.height() <= 0)
+        return;
+    const int lineHeight = TTF_FontLineSkip(f);
+    const bool center = (format & textCenter) != 0;
+    const std::vector<std::string> lines = layoutLines(f, text, area.width(), format);
     int y = area.top;
     if (format & textVCenter)
         y = area.top + (area.height() - TTF_FontHeight(f)) / 2;
@@ -511,6 +521,17 @@ void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect&
         renderLine(surface_, f, line, x, y, color, area);
         y += lineHeight;
     }
+}
+
+int Canvas::textHeightInRect(const Font& font, std::string_view text, int width, unsigned format) const
+{
+    TTF_Font* f = ttf(font);
+    if (!f || width <= 0)
+        return 0;
+    const auto lines = layoutLines(f, text, width, format);
+    if (lines.empty())
+        return 0;
+    return static_cast<int>(lines.size() - 1) * TTF_FontLineSkip(f) + TTF_FontHeight(f);
 }
 
 Color Canvas::pixel(int x, int y) const

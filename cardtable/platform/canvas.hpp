@@ -98,6 +98,8 @@ public:
     void drawText(const Font& font, std::string_view text, int x, int y, Color color);
     // Text in a rectangle with a TextFormat combination; clipped to the rectangle.
     void drawTextInRect(const Font& font, std::string_view text, const Rect& area, unsigned format, Color color);
+    // Height that drawTextInRect needs for the text in a rectangle `width` pixels wide.
+    int textHeightInRect(const Font& font, std::string_view text, int width, unsigned format) const;
 
     Color pixel(int x, int y) const;
     bool savePng(const std::string& path) const;

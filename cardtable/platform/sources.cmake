@@ -1,4 +1,9 @@
 # Sources of cardtable/platform.
 target_sources(cardtable PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/canvas.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_base.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/headless_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp
 )

@@ -1,0 +1,502 @@
+// The SDL backend: window, event loop, menu bar, modal loops and presenting the canvas.
+#include "platform/sdl_window.hpp"
+
+#include "platform/help_launcher.hpp"
+#include "platform/message_box.hpp"
+#include "platform/resources.hpp"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+namespace ct {
+
+namespace {
+
+int scaled(int dpi, int n) { return (dpi * n + 48) / 96; }
+
+constexpr Color black{0, 0, 0};
+constexpr Color white{255, 255, 255};
+constexpr Color barColor{222, 222, 222};
+constexpr Color lineColor{120, 120, 120};
+constexpr Color highlight{0, 40, 120};
+
+} // namespace
+
+SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps)
+    : WindowBase(geometry), doubleTaps_(doubleTaps)
+{
+    // A card game should not keep the screen saver away.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
+    const int width = geometry.client.width;
+    const int height = geometry.client.height + geometry.menuBarHeight;
+    const std::string titleText(title);
+    window_ = SDL_CreateWindow(titleText.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
+                               SDL_WINDOW_HIDDEN);
+    if (!window_) {
+        const std::string error = SDL_GetError();
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error("cannot open a window: " + error);
+    }
+    const Image icon = Image::fromPng(resourceData("icon101_32.png"));
+    if (!icon.empty())
+        SDL_SetWindowIcon(window_, icon.surface());
+    frame_ = std::make_unique<Canvas>(width, height);
+    menuFont_ = Font::open(9, geometry.dpi, false);
+}
+
+SdlWindow::~SdlWindow()
+{
+    frame_.reset();
+    if (window_)
+        SDL_DestroyWindow(window_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void SdlWindow::show()
+{
+    SDL_ShowWindow(window_);
+    presentPending_ = true;
+}
+
+void SdlWindow::titleChanged()
+{
+    SDL_SetWindowTitle(window_, title().c_str());
+}
+
+void SdlWindow::framePoint(int windowX, int windowY, int& x, int& y) const
+{
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    x = windowX;
+    y = windowY;
+    if (w > 0 && h > 0 && (w != frame_->width() || h != frame_->height())) {
+        x = windowX * frame_->width() / w;
+        y = windowY * frame_->height() / h;
+    }
+}
+
+// ---- menu bar ----
+
+Rect SdlWindow::titleRect(int popup) const
+{
+    const int top = geometry().client.height;
+    const int pad = scaled(geometry().dpi, 8);
+    int left = scaled(geometry().dpi, 2);
+    for (int i = 0; i < static_cast<int>(menuBar().size()); ++i) {
+        const int width = frame_->textExtent(menuFont_, menuBar()[static_cast<std::size_t>(i)].title).width + 2 * pad;
+        if (i == popup)
+            return Rect{left, top, left + width, top + geometry().menuBarHeight};
+        left += width;
+    }
+    return {};
+}
+
+Rect SdlWindow::popupRect(int popup) const
+{
+    const MenuPopup& menu = menuBar().at(static_cast<std::size_t>(popup));
+    const int pad = scaled(geometry().dpi, 10);
+    const int itemHeight = scaled(geometry().dpi, 20);
+    int width = scaled(geometry().dpi, 90);
+    for (const MenuItem& item : menu.items)
+        width = std::max(width, frame_->textExtent(menuFont_, item.text).width + 2 * pad);
+    const Rect title = titleRect(popup);
+    const int height = static_cast<int>(menu.items.size()) * itemHeight + 2;
+    // Popups open upward from the bar, as on the pocket screen.
+    const int left = std::min(title.left, std::max(0, frame_->width() - width));
+    return Rect{left, title.top - height, left + width, title.top};
+}
+
+Rect SdlWindow::itemRect(int popup, int item) const
+{
+    const Rect box = popupRect(popup);
+    const int itemHeight = scaled(geometry().dpi, 20);
+    const int top = box.top + 1 + item * itemHeight;
+    return Rect{box.left + 1, top, box.right - 1, top + itemHeight};
+}
+
+int SdlWindow::titleAt(int x, int y) const
+{
+    for (int i = 0; i < static_cast<int>(menuBar().size()); ++i) {
+        const Rect r = titleRect(i);
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
+            return i;
+    }
+    return -1;
+}
+
+int SdlWindow::itemAt(int popup, int x, int y) const
+{
+    if (popup < 0)
+        return -1;
+    const int count = static_cast<int>(menuBar().at(static_cast<std::size_t>(popup)).items.size());
+    for (int i = 0; i < count; ++i) {
+        const Rect r = itemRect(popup, i);
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom)
+            return i;
+    }
+    return -1;
+}
+
+void SdlWindow::drawMenuBar(Canvas& frame) const
+{
+    const int top = geometry().client.height;
+    frame.fillRect(Rect{0, top, frame.width(), frame.height()}, barColor);
+    frame.fillRect(Rect{0, top, frame.width(), top + 1}, lineColor);
+    for (int i = 0; i < static_cast<int>(menuBar().size()); ++i) {
+        const Rect r = titleRect(i);
+        const bool open = i == openPopup_;
+        if (open)
+            frame.fillRect(Rect{r.left, r.top + 1, r.right, r.bottom}, highlight);
+        frame.drawTextInRect(menuFont_, menuBar()[static_cast<std::size_t>(i)].title, r, textCenter | textVCenter,
+                             open ? white : black);
+    }
+    if (openPopup_ < 0)
+        return;
+    const Rect box = popupRect(openPopup_);
+    frame.fillRect(box, black);
+    frame.fillRect(Rect{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}, white);
+    const auto& items = menuBar()[static_cast<std::size_t>(openPopup_)].items;
+    const int pad = scaled(geometry().dpi, 10);
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        const Rect r = itemRect(openPopup_, i);
+        const bool hover = i == hoverItem_;
+        if (hover)
+            frame.fillRect(r, highlight);
+        frame.drawTextInRect(menuFont_, items[static_cast<std::size_t>(i)].text, Rect{r.left + pad, r.top, r.right, r.bottom},
+                             textVCenter, hover ? white : black);
+    }
+}
+
+// Menu input; true when the event was the menu's.
+bool SdlWindow::handleMenuEvent(const SDL_Event& event)
+{
+    if (event.type == SDL_KEYDOWN && openPopup_ >= 0) {
+        const int count = static_cast<int>(menuBar()[static_cast<std::size_t>(openPopup_)].items.size());
+        switch (event.key.keysym.sym) {
+        case SDLK_ESCAPE:
+            openPopup_ = -1;
+            break;
+        case SDLK_UP:
+            hoverItem_ = hoverItem_ <= 0 ? count - 1 : hoverItem_ - 1;
+            break;
+        case SDLK_DOWN:
+            hoverItem_ = hoverItem_ + 1 >= count ? 0 : hoverItem_ + 1;
+            break;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            if (hoverItem_ >= 0 && hoverItem_ < count) {
+                const int command = menuBar()[static_cast<std::size_t>(openPopup_)].items[static_cast<std::size_t>(hoverItem_)].command;
+                openPopup_ = -1;
+                presentPending_ = true;
+                sendMessage(msg::command, static_cast<std::uintptr_t>(command), 0);
+            }
+            break;
+        default:
+            break;
+        }
+        presentPending_ = true;
+        return true;
+    }
+    if (event.type == SDL_MOUSEMOTION && openPopup_ >= 0) {
+        int x = 0, y = 0;
+        framePoint(event.motion.x, event.motion.y, x, y);
+        const int hover = itemAt(openPopup_, x, y);
+        if (hover != hoverItem_) {
+            hoverItem_ = hover;
+            presentPending_ = true;
+        }
+        return true;
+    }
+    if ((event.type != SDL_MOUSEBUTTONDOWN && event.type != SDL_MOUSEBUTTONUP) || event.button.button != SDL_BUTTON_LEFT)
+        return false;
+    int x = 0, y = 0;
+    framePoint(event.button.x, event.button.y, x, y);
+    const bool onBar = y >= geometry().client.height;
+    if (event.type == SDL_MOUSEBUTTONDOWN) {
+        if (openPopup_ >= 0 && itemAt(openPopup_, x, y) >= 0)
+            return true;   // chosen when the button comes up
+        if (onBar) {
+            const int title = titleAt(x, y);
+            openPopup_ = title == openPopup_ ? -1 : title;
+            hoverItem_ = -1;
+            presentPending_ = true;
+            return true;
+        }
+        if (openPopup_ >= 0) {
+            // A tap beside an open menu only closes it, as a pocket menu does.
+            openPopup_ = -1;
+            presentPending_ = true;
+            return true;
+        }
+        return false;
+    }
+    // Button up.
+    if (openPopup_ >= 0) {
+        const int item = itemAt(openPopup_, x, y);
+        if (item >= 0) {
+            const int command = menuBar()[static_cast<std::size_t>(openPopup_)].items[static_cast<std::size_t>(item)].command;
+            openPopup_ = -1;
+            presentPending_ = true;
+            sendMessage(msg::command, static_cast<std::uintptr_t>(command), 0);
+        }
+        return !stylusIsDown_;
+    }
+    return onBar && !stylusIsDown_;
+}
+
+// ---- events ----
+
+void SdlWindow::handleAltKey(const SDL_Event& event)
+{
+    const SDL_Keycode sym = event.key.keysym.sym;
+    AltKey key;
+    if (sym == SDLK_F4) {
+        key.f4 = true;
+    } else if (sym >= 'a' && sym <= 'z') {
+        key.virtualKey = static_cast<char>(std::toupper(static_cast<int>(sym)));
+        key.character = static_cast<char>(sym);
+    } else if (sym >= '0' && sym <= '9') {
+        key.virtualKey = static_cast<char>(sym);
+        key.character = static_cast<char>(sym);
+    } else if (sym > ' ' && sym < 127) {
+        key.character = static_cast<char>(sym);
+    } else {
+        return;
+    }
+    translateAccelerator(key);
+}
+
+void SdlWindow::handleMainEvent(const SDL_Event& event)
+{
+    switch (event.type) {
+    case SDL_QUIT:
+        sendMessage(msg::close, 0, 0);
+        return;
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            sendMessage(msg::close, 0, 0);
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            presentPending_ = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            sendMessage(msg::activate, 1, 0);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            sendMessage(msg::activate, 0, 0);
+            break;
+        default:
+            break;
+        }
+        return;
+    default:
+        break;
+    }
+    if (handleMenuEvent(event))
+        return;
+    if (event.type == SDL_KEYDOWN) {
+        if ((event.key.keysym.mod & KMOD_ALT) != 0)
+            handleAltKey(event);
+        return;
+    }
+    if ((event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&
+        event.button.button == SDL_BUTTON_LEFT) {
+        int x = 0, y = 0;
+        framePoint(event.button.x, event.button.y, x, y);
+        if (event.type == SDL_MOUSEBUTTONDOWN) {
+            if (y >= geometry().client.height)
+                return;
+            stylusIsDown_ = true;
+            // The second click of a pair arrives as a double tap where the program asks for
+            // double taps; elsewhere it is one more tap.
+            const bool second = event.button.clicks >= 2 && event.button.clicks % 2 == 0;
+            sendMessage(second && doubleTaps_ ? msg::doubleTap : msg::stylusDown, 0, pointParam(x, y));
+        } else if (stylusIsDown_) {
+            // Lifting always follows a press on the table, wherever the stylus is lifted.
+            stylusIsDown_ = false;
+            x = std::clamp(x, 0, geometry().client.width - 1);
+            y = std::clamp(y, 0, geometry().client.height - 1);
+            sendMessage(msg::stylusUp, 0, pointParam(x, y));
+        }
+    }
+}
+
+void SdlWindow::runMessageLoop()
+{
+    while (!destroyed()) {
+        if (quitPending_) {
+            quitPending_ = false;
+            sendMessage(msg::close, 0, 0);
+            continue;
+        }
+        if (paintIfInvalid())
+            presentPending_ = true;
+        if (presentPending_)
+            present(nullptr);
+        if (!shotPath_.empty()) {
+            saveShot();
+            sendMessage(msg::close, 0, 0);
+            continue;
+        }
+        SDL_Event event;
+        // Sleeps until something happens: an idle program uses no processor time.
+        if (SDL_WaitEvent(&event) == 0) {
+            sendMessage(msg::close, 0, 0);
+            continue;
+        }
+        handleMainEvent(event);
+    }
+}
+
+void SdlWindow::runModal(Modal& modal)
+{
+    openPopup_ = -1;
+    bool down = false;
+    bool dirty = true;
+    while (!modal.done()) {
+        if (quitPending_ || destroyed()) {
+            modal.cancel();
+            break;
+        }
+        // The table behind the box is painted as it changes, as the main loop would.
+        if (paintIfInvalid())
+            dirty = true;
+        if (dirty || presentPending_)
+            present(&modal);
+        dirty = false;
+        SDL_Event event;
+        if (SDL_WaitEvent(&event) == 0) {
+            modal.cancel();
+            break;
+        }
+        switch (event.type) {
+        case SDL_QUIT:
+            // Closing the program while a box is open answers the box as Escape would, then
+            // closes once the chain that showed it has returned.
+            quitPending_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE)
+                quitPending_ = true;
+            dirty = true;
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                int x = 0, y = 0;
+                framePoint(event.button.x, event.button.y, x, y);
+                if (event.type == SDL_MOUSEBUTTONDOWN) {
+                    down = true;
+                    modal.stylusDown(x, y);
+                } else if (down) {
+                    down = false;
+                    modal.stylusUp(x, y);
+                }
+                dirty = true;
+            }
+            break;
+        case SDL_KEYDOWN:
+            switch (event.key.keysym.sym) {
+            case SDLK_RETURN:
+            case SDLK_KP_ENTER:
+                modal.key(ModalKey::enter);
+                break;
+            case SDLK_ESCAPE:
+                modal.key(ModalKey::escape);
+                break;
+            case SDLK_TAB:
+                modal.key(ModalKey::tab);
+                break;
+            case SDLK_UP:
+                modal.key(ModalKey::up);
+                break;
+            case SDLK_DOWN:
+                modal.key(ModalKey::down);
+                break;
+            case SDLK_LEFT:
+                modal.key(ModalKey::left);
+                break;
+            case SDLK_RIGHT:
+                modal.key(ModalKey::right);
+                break;
+            case SDLK_SPACE:
+                modal.key(ModalKey::space);
+                break;
+            default:
+                break;
+            }
+            dirty = true;
+            break;
+        default:
+            break;
+        }
+    }
+    // The stylus that went down on the table before the box opened was lifted inside it.
+    stylusIsDown_ = false;
+    presentPending_ = true;
+}
+
+MsgBoxAnswer SdlWindow::messageBox(std::string_view text, std::string_view caption, MsgBoxButtons buttons,
+                                   MsgBoxIcon icon)
+{
+    MessageBoxModal box{std::string(text), std::string(caption), buttons, icon, geometry().dpi, geometry().client};
+    runModal(box);
+    return box.answer();
+}
+
+void SdlWindow::updateNow()
+{
+    if (paintIfInvalid())
+        present(nullptr);
+}
+
+void SdlWindow::pause(int milliseconds)
+{
+    updateNow();
+    if (milliseconds > 0)
+        SDL_Delay(static_cast<Uint32>(milliseconds));
+}
+
+void SdlWindow::openHelp(std::string_view link)
+{
+    openHelpPage(link);
+}
+
+void SdlWindow::present(Modal* modal)
+{
+    presentPending_ = false;
+    const Rect client{0, 0, geometry().client.width, geometry().client.height};
+    frame_->blit(canvas(), client);
+    drawMenuBar(*frame_);
+    if (modal)
+        modal->draw(*frame_);
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target)
+        return;
+    SDL_Surface* source = frame_->surface();
+    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+    if (target->w == source->w && target->h == source->h)
+        SDL_BlitSurface(source, nullptr, target, nullptr);
+    else
+        SDL_BlitScaled(source, nullptr, target, nullptr);
+    SDL_UpdateWindowSurface(window_);
+}
+
+void SdlWindow::saveShot()
+{
+    // The pixels as they went to the window: read back from the window's own surface.
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    shotSaved_ = target && IMG_SavePNG(target, shotPath_.c_str()) == 0;
+    shotPath_.clear();
+}
+
+} // namespace ct

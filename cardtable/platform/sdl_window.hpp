@@ -1,0 +1,68 @@
+// The desktop window: a real SDL window of the pocket screen with a menu bar along the bottom,
+// message boxes drawn over the table, and an event loop that sleeps while nothing happens.
+#pragma once
+
+#include "platform/window_base.hpp"
+
+#include <memory>
+#include <string>
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace ct {
+
+class SdlWindow : public WindowBase {
+public:
+    // Opens the window, hidden until show(). Throws std::runtime_error when there is no display.
+    SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps);
+    ~SdlWindow() override;
+
+    void show();
+    // Dispatches events until the window is destroyed.
+    void runMessageLoop();
+    // Saves the window's pixels to `path` after the first present, then closes the window.
+    void setSelftestShot(std::string path) { shotPath_ = std::move(path); }
+    bool selftestShotSaved() const { return shotSaved_; }
+
+    MsgBoxAnswer messageBox(std::string_view text, std::string_view caption, MsgBoxButtons buttons,
+                            MsgBoxIcon icon) override;
+    void updateNow() override;
+    void pause(int milliseconds) override;
+    void openHelp(std::string_view link) override;
+    void runModal(Modal& modal) override;
+
+protected:
+    void titleChanged() override;
+
+private:
+    // Frame coordinates of an event, in case the window was given another size than asked for.
+    void framePoint(int windowX, int windowY, int& x, int& y) const;
+    void handleMainEvent(const SDL_Event& event);
+    bool handleMenuEvent(const SDL_Event& event);
+    void handleAltKey(const SDL_Event& event);
+    void present(Modal* modal);
+    void saveShot();
+
+    // Menu bar geometry, frame coordinates.
+    Rect titleRect(int popup) const;
+    Rect popupRect(int popup) const;
+    Rect itemRect(int popup, int item) const;
+    int titleAt(int x, int y) const;
+    int itemAt(int popup, int x, int y) const;
+    void drawMenuBar(Canvas& frame) const;
+
+    SDL_Window* window_ = nullptr;
+    std::unique_ptr<Canvas> frame_;
+    Font menuFont_;
+    bool doubleTaps_ = true;
+    bool stylusIsDown_ = false;
+    bool quitPending_ = false;
+    bool presentPending_ = true;
+    int openPopup_ = -1;
+    int hoverItem_ = -1;
+    std::string shotPath_;
+    bool shotSaved_ = false;
+};
+
+} // namespace ct

@@ -1,0 +1,104 @@
+// The shared main window: messages, invalidation, painting into the canvas, title, destruction.
+#include "platform/window_base.hpp"
+
+#include <algorithm>
+
+namespace ct {
+
+namespace {
+
+// Design units to pixels, the same rounding the table layout uses.
+int scaled(int dpi, int n) { return (dpi * n + 48) / 96; }
+
+} // namespace
+
+WindowGeometry pocketGeometry(int dpi)
+{
+    WindowGeometry g;
+    g.dpi = dpi;
+    g.menuBarHeight = scaled(dpi, 26);
+    g.client = Size{scaled(dpi, 240), scaled(dpi, 320) - g.menuBarHeight};
+    return g;
+}
+
+WindowBase::WindowBase(const WindowGeometry& geometry)
+    : geometry_(geometry), canvas_(std::make_unique<Canvas>(geometry.client.width, geometry.client.height))
+{
+}
+
+WindowBase::~WindowBase() = default;
+
+bool WindowBase::translateAccelerator(const AltKey& key)
+{
+    if (destroyed_ || !accelerators_)
+        return false;
+    return accelerators_(key);
+}
+
+void WindowBase::create()
+{
+    sendMessage(msg::create, 0, 0);
+}
+
+void WindowBase::invalidate(const Rect& area)
+{
+    // Only the part on the client area counts; an area wholly outside it changes nothing.
+    const Rect r{std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, geometry_.client.width),
+                 std::min(area.bottom, geometry_.client.height)};
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (!invalid_) {
+        invalidArea_ = r;
+        invalid_ = true;
+        return;
+    }
+    invalidArea_.left = std::min(invalidArea_.left, r.left);
+    invalidArea_.top = std::min(invalidArea_.top, r.top);
+    invalidArea_.right = std::max(invalidArea_.right, r.right);
+    invalidArea_.bottom = std::max(invalidArea_.bottom, r.bottom);
+}
+
+void WindowBase::invalidateAll()
+{
+    invalidate(Rect{0, 0, geometry_.client.width, geometry_.client.height});
+}
+
+bool WindowBase::paintIfInvalid()
+{
+    if (!invalid_ || painting_ || destroyed_)
+        return false;
+    painting_ = true;
+    sendMessage(msg::paint, 0, 0);
+    // Every paint draws the whole table, so whatever was invalidated while it ran is drawn
+    // already; keeping it invalid would only paint the same picture again and again.
+    invalid_ = false;
+    painting_ = false;
+    return true;
+}
+
+std::intptr_t WindowBase::sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    // A destroyed window takes no more messages: a chain that ran into Exit stops there.
+    if (destroyed_ || !procedure_)
+        return 0;
+    return procedure_(*this, message, wParam, lParam);
+}
+
+void WindowBase::setTitle(std::string_view title)
+{
+    if (title == title_)
+        return;
+    title_ = std::string(title);
+    titleChanged();
+}
+
+void WindowBase::destroy()
+{
+    if (destroying_ || destroyed_)
+        return;
+    destroying_ = true;
+    sendMessage(msg::destroy, 0, 0);
+    destroyed_ = true;
+}
+
+} // namespace ct
