@@ -8,4 +8,6 @@ target_sources(cardtable PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/deck.cpp
   ${CMAKE_CURRENT_LIST_DIR}/status_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clpa.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_render.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/card_json.cpp
 )

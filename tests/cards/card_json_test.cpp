@@ -1,0 +1,153 @@
+// JSON of sets, cards and the pack: round trips, and bad input refused without changes.
+#include "cards/card_json.hpp"
+#include "cards/card_set.hpp"
+#include "fakes.hpp"
+
+#include <stdexcept>
+
+using namespace ct;
+using cards_test::CardsTest;
+using cards_test::RecordingWindow;
+using nlohmann::json;
+
+class CardJsonTest : public CardsTest {};
+
+TEST_F(CardJsonTest, SetRoundTripKeepsOrderSelectionAndSettings)
+{
+    RecordingWindow window;
+    CardSet hand;
+    hand.window = &window;
+    hand.sortMode = 1;
+    hand.trumpSuit = 2;
+    hand.back = 3;
+    hand.faceDown = 1;
+    hand.originX = 4;
+    hand.originY = 200;
+    hand.spread = 2;
+    for (auto [s, r] : {std::pair{2, 6}, {1, 9}, {3, 14}})
+        hand.append(s, r);
+    hand.at(3).selected = 1;   // (2, 6), last in suit order with hearts trump
+    const json saved = toJson(hand);
+    EXPECT_EQ(saved, json::parse("[[1,9,0],[3,14,0],[2,6,1]]"));
+
+    CardSet other;
+    other.window = &window;
+    other.sortMode = 1;
+    other.trumpSuit = 2;
+    other.back = 3;
+    other.faceDown = 1;
+    other.originX = 4;
+    other.originY = 200;
+    other.spread = 2;
+    other.append(4, 13);
+    loadCardSet(other, json::parse("[[2,6,true],[3,14],[1,9,0]]"), "hand");
+    EXPECT_EQ(toJson(other), saved) << "the set's own sort order is restored, flags stay with their cards";
+    EXPECT_EQ(other.at(3).trump, 1);
+    EXPECT_EQ(other.at(3).back, 3);
+    EXPECT_EQ(other.at(3).faceDown, 1);
+    EXPECT_EQ(other.at(2).x, 4 + 28);
+    EXPECT_EQ(other.at(1).window, &window);
+    EXPECT_EQ(other.sortMode, 1);
+
+    loadCardSet(other, json::array(), "hand");
+    EXPECT_TRUE(other.empty());
+}
+
+TEST_F(CardJsonTest, BadSetsAreRefusedAndLeaveTheSetAlone)
+{
+    CardSet set;
+    set.append(1, 6);
+    for (const char* bad : {"{}", "[[1]]", "[[1,6,0,0]]", "[[0,6]]", "[[5,6]]", "[[1,0]]", "[[1,16]]",
+                            "[[\"1\",6]]", "[[1,6.5]]", "[[1,6,2]]", "[[1,6,\"yes\"]]", "[7]"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(loadCardSet(set, json::parse(bad), "hand"), std::invalid_argument);
+        ASSERT_EQ(set.count(), 1);
+        EXPECT_EQ(set.at(1).rank, 6);
+    }
+    try {
+        parseCardList(json::parse("[[1,6],[2,99]]"), "computerHand");
+        FAIL();
+    } catch (const std::invalid_argument& e) {
+        EXPECT_EQ(std::string(e.what()), "computerHand: card 2 rank 99 is out of range 1..15");
+    }
+}
+
+TEST_F(CardJsonTest, StandAloneCard)
+{
+    RecordingWindow window;
+    Card trump;
+    trump.window = &window;
+    trump.suit = 3;
+    trump.rank = 10;
+    trump.moveTo(100, 50);
+    EXPECT_EQ(toJson(trump), json::parse(R"({"suit":3,"rank":10,"hidden":0})"));
+
+    loadCard(trump, json::parse(R"({"suit":1,"rank":14,"hidden":true})"), "trumpCard");
+    EXPECT_EQ(trump.suit, 1);
+    EXPECT_EQ(trump.rank, 14);
+    EXPECT_EQ(trump.hidden, 1);
+    EXPECT_EQ(trump.x, 100) << "the card stays where it lies";
+    EXPECT_FALSE(window.invalidated.empty());
+
+    loadCard(trump, json::parse(R"({"hidden":0})"), "trumpCard");
+    EXPECT_EQ(trump.suit, 1);
+    EXPECT_EQ(trump.hidden, 0);
+
+    for (const char* bad : {R"({"suit":1,"rank":-1})", R"({"suit":9})", R"({"rank":"A"})", R"({"colour":1})",
+                            R"([1,14])", R"({"hidden":3})"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(loadCard(trump, json::parse(bad), "trumpCard"), std::invalid_argument);
+        EXPECT_EQ(trump.suit, 1);
+        EXPECT_EQ(trump.rank, 14);
+        EXPECT_EQ(trump.hidden, 0);
+    }
+    loadCard(trump, json::parse(R"({"suit":-1,"rank":-1})"), "trumpCard");
+    EXPECT_FALSE(trump.isPlaced());
+}
+
+TEST_F(CardJsonTest, DeckRoundTrip)
+{
+    Deck deck;
+    deck.setUp(PackTemplate::Standard36);
+    randomState().s1 = 4187839;
+    int rank = 0, suit = 0;
+    for (int i = 0; i < 30; ++i)
+        deck.draw(rank, suit);
+    const json saved = toJson(deck);
+    EXPECT_EQ(saved["remaining"], 6);
+    EXPECT_EQ(saved["cards"].size(), 6u);
+
+    Deck other;
+    other.setUp(PackTemplate::Standard36);
+    loadDeck(other, saved, "deck");
+    EXPECT_EQ(toJson(other), saved);
+    EXPECT_EQ(other.remaining(), 6);
+
+    // Cards come out in slot order whatever order they were given in.
+    loadDeck(other, json::parse(R"({"cards":[[4,13],[1,14]]})"), "deck");
+    EXPECT_EQ(toJson(other), json::parse(R"({"remaining":2,"cards":[[1,14],[4,13]]})"));
+
+    Deck fresh;   // never set up: takes the program's pack
+    loadDeck(fresh, json::parse(R"({"remaining":0,"cards":[]})"), "deck");
+    EXPECT_EQ(fresh.total(), 36);
+    EXPECT_EQ(fresh.remaining(), 0);
+}
+
+TEST_F(CardJsonTest, BadDecksAreRefused)
+{
+    Deck deck;
+    deck.setUp(PackTemplate::Standard36);
+    for (const char* bad : {R"({"cards":[[1,14],[1,14]]})", R"({"cards":[[1,2]]})", R"({"cards":[[1,14,0]]})",
+                            R"({"remaining":3,"cards":[[1,14]]})", R"({"remaining":-1,"cards":[]})",
+                            R"({"remaining":1})", R"([])", R"({"cards":{}})", R"({"cards":[],"extra":1})"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(loadDeck(deck, json::parse(bad), "deck"), std::invalid_argument);
+        EXPECT_EQ(deck.remaining(), 36);
+    }
+    try {
+        parseDeck(json::parse(R"({"cards":[[2,7],[2,7]]})"), deck, "deck");
+        FAIL();
+    } catch (const std::invalid_argument& e) {
+        EXPECT_EQ(std::string(e.what()), "deck: card 2 [2, 7] is listed twice");
+    }
+}

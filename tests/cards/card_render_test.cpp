@@ -1,0 +1,238 @@
+// Drawing cards on a canvas: frame and face, selection, backs, hidden cards, icons, labels.
+#include "cards/card_render.hpp"
+#include "cards/card_set.hpp"
+#include "cards/status_line.hpp"
+#include "fakes.hpp"
+#include "platform/resources.hpp"
+
+using namespace ct;
+using cards_test::CardsTest;
+
+namespace {
+
+const Color green{0, 150, 0};
+const Color black{0, 0, 0};
+const Color white{255, 255, 255};
+const Color grey{200, 200, 200};
+
+Color inverted(Color c)
+{
+    return Color{static_cast<std::uint8_t>(255 - c.r), static_cast<std::uint8_t>(255 - c.g),
+                 static_cast<std::uint8_t>(255 - c.b)};
+}
+
+Card cardAt(int suit, int rank, int x, int y)
+{
+    Card c;
+    c.suit = suit;
+    c.rank = rank;
+    c.moveTo(x, y);
+    return c;
+}
+
+bool hasColour(const Canvas& canvas, const Rect& area, Color colour)
+{
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (canvas.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
+// Anti-aliased white text over the green table: some pixel is much brighter in red than green's 0.
+bool hasWhitishText(const Canvas& canvas, const Rect& area)
+{
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (canvas.pixel(x, y).r > 160)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class RenderTest : public CardsTest {
+protected:
+    void SetUp() override
+    {
+        CardsTest::SetUp();
+        createDrawingResources();
+    }
+    void TearDown() override
+    {
+        releaseDrawingResources();
+        CardsTest::TearDown();
+    }
+};
+
+TEST_F(RenderTest, FaceUpCardHasABlackFrameAndAWhiteOrGreyFace)
+{
+    Canvas canvas(60, 60);
+    canvas.fillRect(Rect{0, 0, 60, 60}, green);
+    Card card = cardAt(3, 9, 10, 10);   // 28 x 40: pixels 10..37, 10..49
+    ASSERT_TRUE(card.drawCard(canvas));
+    EXPECT_EQ(canvas.pixel(10, 10), black);
+    EXPECT_EQ(canvas.pixel(37, 49), black);
+    EXPECT_EQ(canvas.pixel(24, 10), black);
+    EXPECT_EQ(canvas.pixel(20, 29), white);
+    EXPECT_EQ(canvas.pixel(38, 30), green) << "nothing drawn beyond the card";
+    EXPECT_EQ(canvas.pixel(9, 30), green);
+
+    card.selected = 1;
+    card.drawCard(canvas);
+    EXPECT_EQ(canvas.pixel(10, 10), black);
+    EXPECT_EQ(canvas.pixel(20, 29), grey);
+}
+
+TEST_F(RenderTest, LabelsAreRedForRedSuits)
+{
+    if (drawingResources().labelFont.empty())
+        GTEST_SKIP() << "no font on this machine";
+    Canvas canvas(40, 50);
+    Card heart = cardAt(2, 14, 0, 0);
+    heart.drawCard(canvas);
+    EXPECT_TRUE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0})) << "the top-left label";
+    Card spade = cardAt(4, 13, 0, 0);
+    spade.drawCard(canvas);
+    EXPECT_FALSE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0}));
+}
+
+TEST_F(RenderTest, FaceDownSelectedShowsTheBackInverted)
+{
+    Canvas plain(60, 60);
+    Canvas chosen(60, 60);
+    plain.fillRect(Rect{0, 0, 60, 60}, green);
+    chosen.fillRect(Rect{0, 0, 60, 60}, green);
+    Card card = cardAt(1, 6, 5, 5);
+    card.faceDown = 1;
+    card.back = 3;
+    ASSERT_TRUE(card.drawCard(plain));
+    card.selected = 1;
+    ASSERT_TRUE(card.drawCard(chosen));
+    for (int y = 5; y < 45; y += 3)
+        for (int x = 5; x < 33; x += 3)
+            ASSERT_EQ(chosen.pixel(x, y), inverted(plain.pixel(x, y))) << x << "," << y;
+    EXPECT_EQ(chosen.pixel(40, 50), green);
+
+    // A back index out of range (a damaged setting) draws the first back instead of failing.
+    card.back = 17;
+    card.selected = 0;
+    EXPECT_TRUE(card.drawCard(plain));
+}
+
+TEST_F(RenderTest, HiddenAndUnplacedCardsDrawNothing)
+{
+    Canvas canvas(40, 50);
+    canvas.fillRect(Rect{0, 0, 40, 50}, green);
+    Card hidden = cardAt(1, 6, 0, 0);
+    hidden.hidden = 1;
+    EXPECT_FALSE(hidden.drawCard(canvas));
+    Card unplaced = cardAt(1, 6, 0, -1);
+    EXPECT_FALSE(unplaced.drawCard(canvas));
+    Card blank;
+    blank.moveTo(0, 0);
+    EXPECT_FALSE(blank.drawCard(canvas));
+    EXPECT_FALSE(hasColour(canvas, Rect{0, 0, 40, 50}, black));
+}
+
+TEST_F(RenderTest, LaterCardsOfASetLieOnTop)
+{
+    Canvas canvas(80, 50);
+    CardSet set;
+    set.originX = 0;
+    set.originY = 0;
+    set.append(1, 6);
+    set.append(2, 7);
+    set.relayout();
+    set.at(1).selected = 1;   // grey face under a white one
+    set.drawAll(canvas);
+    EXPECT_EQ(canvas.pixel(28, 20), white) << "the second card covers the first from x 14";
+    EXPECT_EQ(canvas.pixel(6, 20), grey);
+}
+
+TEST_F(RenderTest, TableColoursAndStatusText)
+{
+    EXPECT_EQ(tableColor(3), (Color{0, 0, 153}));
+    EXPECT_EQ(tableColor(5), (Color{0, 150, 0}));
+    EXPECT_EQ(tableColor(-1), (Color{0, 150, 0}));
+
+    if (drawingResources().textFont.empty())
+        GTEST_SKIP() << "no font on this machine";
+    Canvas canvas(240, 240);
+    canvas.fillRect(Rect{0, 0, 240, 240}, green);
+    StatusLine line;
+    line.configure(StatusRegion{{2, 198, 240, 237}, {2, 198, 240, 237}, 0}, nullptr);
+    line.draw(canvas);
+    EXPECT_FALSE(hasWhitishText(canvas, Rect{0, 0, 240, 240})) << "no text shown, nothing drawn";
+    line.set("Ok. Your move!");
+    line.draw(canvas);
+    EXPECT_TRUE(hasWhitishText(canvas, Rect{2, 198, 240, 237}));
+    EXPECT_FALSE(hasWhitishText(canvas, Rect{0, 0, 240, 197}));
+}
+
+TEST_F(RenderTest, TrumpIndicatorIsAWhiteBox)
+{
+    Canvas canvas(30, 30);
+    canvas.fillRect(Rect{0, 0, 30, 30}, green);
+    drawTrumpIndicator(canvas, 4, 5, 5);
+    EXPECT_EQ(canvas.pixel(5, 5), white);
+    EXPECT_EQ(canvas.pixel(15, 15), white);   // 9 + 2 wide: x 5..15
+    EXPECT_EQ(canvas.pixel(16, 16), green);
+    drawTrumpIndicator(canvas, 0, 5, 5);       // no such suit: the box only
+}
+
+TEST_F(RenderTest, IconsArePaddedNeverStretched)
+{
+    if (resourceData("icon105_9.png").empty() || resourceData("icon105_18.png").empty())
+        GTEST_SKIP() << "suit pips not embedded yet";
+    const Icon nine = loadSmallIcon(105, 9);
+    ASSERT_FALSE(nine.empty());
+    EXPECT_EQ(nine.width(), 9);
+    const Icon twelve = loadSmallIcon(105, 12);
+    ASSERT_EQ(twelve.width(), 12);
+    ASSERT_EQ(twelve.height(), 12);
+    EXPECT_EQ(loadSmallIcon(105, 18).width(), 18);
+    EXPECT_EQ(loadSmallIcon(105, 24).width(), 24);
+    EXPECT_EQ(loadSmallIcon(105, 6).width(), 6);
+
+    // The 9-pixel picture centred on 12: the same pixels one column and row in.
+    Canvas a(12, 12);
+    Canvas b(12, 12);
+    a.fillRect(Rect{0, 0, 12, 12}, green);
+    b.fillRect(Rect{0, 0, 12, 12}, green);
+    a.drawIcon(twelve, 0, 0);
+    b.drawIcon(nine, 12 / 2 - 9 / 2, 12 / 2 - 9 / 2);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x)
+            ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(a.pixel(0, 0), green) << "the padding is transparent";
+
+    setScreenDensity(131, 131);
+    createDrawingResources();
+    EXPECT_EQ(drawingResources().suitIcons[1].width(), 12);
+}
+
+TEST_F(RenderTest, MissingPicturesLoadEmpty)
+{
+    EXPECT_TRUE(loadIcon(999, 32).empty());
+    EXPECT_TRUE(loadSmallIcon(999, 12).empty());
+    EXPECT_TRUE(loadIcon(117, 0).empty());
+}
+
+TEST_F(RenderTest, OneCornerFaceOfTheSmallCards)
+{
+    CardStyle style = defaultCardStyle();
+    style.designWidth = 21;
+    style.designHeight = 30;
+    style.face = FaceLayout::OneCorner;
+    useCardStyle(style);
+    Canvas canvas(30, 40);
+    canvas.fillRect(Rect{0, 0, 30, 40}, green);
+    Card card = cardAt(4, 13, 0, 0);   // 21 x 30
+    ASSERT_TRUE(card.drawCard(canvas));
+    EXPECT_EQ(canvas.pixel(20, 29), black);
+    EXPECT_EQ(canvas.pixel(21, 29), green);
+    // One pip, at the bottom right (x 10..18, y 19..27); the bottom-left corner stays white.
+    EXPECT_TRUE(hasColour(canvas, Rect{10, 19, 19, 28}, black));
+    EXPECT_FALSE(hasColour(canvas, Rect{1, 19, 9, 29}, black));
+}

@@ -1,0 +1,212 @@
+// The generator against an independent reference, its seeding, and dealing from the pack.
+#include "cards/deck.hpp"
+#include "cards/random.hpp"
+#include "fakes.hpp"
+
+#include <algorithm>
+#include <cstdint>
+#include <set>
+#include <utility>
+
+using namespace ct;
+using cards_test::CardsTest;
+
+namespace {
+
+// The combined generator written straight from its description with 64-bit modular
+// arithmetic, sharing no code with the program's version.
+class ReferenceGenerator {
+public:
+    explicit ReferenceGenerator(std::int64_t seed)
+    {
+        s1 = seed < 0 ? -seed : (seed == 0 ? 1 : seed);
+        s2 = s1;
+        for (int j = 39; j >= 0; --j) {
+            s1 = 40014 * s1 % 2147483563;
+            if (j < 32)
+                v[j] = s1;
+        }
+        y = v[0];
+    }
+    float next()
+    {
+        s1 = 40014 * s1 % 2147483563;
+        s2 = 40692 * s2 % 2147483399;
+        const std::int64_t j = y / 67108862;
+        y = v[j] - s2;
+        v[j] = s1;
+        if (y < 1)
+            y += 2147483562;
+        const float t = static_cast<float>(static_cast<double>(y) * (1.0 / 2147483563.0));
+        return static_cast<double>(t) > 1.0 - 1.2e-7 ? 0.99999988079071044921875f : t;
+    }
+
+private:
+    std::int64_t s1, s2, y;
+    std::int64_t v[32];
+};
+
+void seedWith(std::int32_t s1)
+{
+    randomState() = {};
+    randomState().s1 = s1;
+}
+
+} // namespace
+
+class RandomTest : public CardsTest {};
+
+TEST_F(RandomTest, SeedFromTheClockFields)
+{
+    EXPECT_EQ(seedFromTime(UtcTime{12, 34, 56, 789}), 4187839);
+    EXPECT_EQ(seedFromTime(UtcTime{0, 0, 0, 0}), 0);
+    EXPECT_EQ(seedFromTime(UtcTime{23, 59, 59, 999}), 5243379);
+}
+
+TEST_F(RandomTest, MatchesTheReferenceForSeveralSeeds)
+{
+    for (std::int32_t seed : {4187839, 1, 2147483562, 77, -12345}) {
+        seedWith(seed);
+        ReferenceGenerator reference(seed);
+        for (int i = 0; i < 2000; ++i) {
+            const float expected = reference.next();
+            ASSERT_EQ(uniformReal(), expected) << "seed " << seed << " output " << i;
+        }
+    }
+}
+
+TEST_F(RandomTest, KnownFirstValues)
+{
+    seedWith(4187839);
+    std::vector<int> dice;
+    for (int i = 0; i < 8; ++i)
+        dice.push_back(randomInt(0, 35));
+    EXPECT_EQ(dice, (std::vector<int>{30, 5, 15, 7, 35, 1, 27, 6}));
+
+    seedWith(1);
+    EXPECT_FLOAT_EQ(uniformReal(), 0.2853809f);   // the generator's published first value
+}
+
+TEST_F(RandomTest, SeedingKeepsTheShuffleTable)
+{
+    seedWith(500);
+    uniformReal();
+    const auto table = randomState().v;
+    randomState().s1 = 900;   // a later seed, as at a second window creation
+    uniformReal();
+    int changed = 0;
+    for (std::size_t i = 0; i < table.size(); ++i)
+        changed += table[i] != randomState().v[i];
+    EXPECT_EQ(changed, 1) << "only one table entry is replaced per output, the table is not refilled";
+}
+
+TEST_F(RandomTest, RandomIntStaysInRange)
+{
+    seedWith(31337);
+    for (int i = 0; i < 5000; ++i) {
+        EXPECT_EQ(randomInt(0, 0), 0);
+        const int die = randomInt(1, 6);
+        ASSERT_GE(die, 1);
+        ASSERT_LE(die, 6);
+    }
+    const int wide = randomInt(-2147483647 - 1, 2147483647);
+    (void)wide;   // must not overflow (checked under the sanitizers)
+    for (int i = 0; i < 1000; ++i)
+        ASSERT_LE(randomInt(0, 16777218), 16777218);
+}
+
+TEST_F(RandomTest, FirstDrawSeedsFromTheClockOrTheFixedSeed)
+{
+    randomState() = {};
+    randomInt(1, 6);
+    EXPECT_NE(randomState().s1, 0);
+
+    setFixedSeed(4242);
+    randomState() = {};
+    seedRandom();
+    EXPECT_EQ(randomState().s1, 4242);
+    randomState() = {};
+    const int a = randomInt(0, 1000);
+    randomState() = {};
+    EXPECT_EQ(randomInt(0, 1000), a) << "a fixed seed repeats the game";
+}
+
+class DeckTest : public CardsTest {};
+
+TEST_F(DeckTest, PackTemplatesInSlotOrder)
+{
+    Deck deck;
+    deck.setUp(PackTemplate::Standard36);
+    EXPECT_EQ(deck.total(), 36);
+    EXPECT_EQ(deck.remaining(), 36);
+    EXPECT_EQ(deck.slots()[0].rank, 14);
+    EXPECT_EQ(deck.slots()[1].rank, 6);
+    EXPECT_EQ(deck.slots()[9].suit, 2);
+    EXPECT_EQ(deck.slots()[35].rank, 13);
+    EXPECT_EQ(deck.slots()[35].suit, 4);
+
+    deck.setUp(PackTemplate::TenHigh36);
+    EXPECT_EQ(deck.slots()[0].rank, 15);
+    EXPECT_EQ(deck.slots()[5].rank, 14);
+    EXPECT_EQ(deck.slots()[6].rank, 11);
+
+    deck.setUp(PackTemplate::Standard52);
+    EXPECT_EQ(deck.total(), 52);
+    EXPECT_EQ(deck.slots()[0].rank, 1);
+    EXPECT_EQ(deck.slots()[12].rank, 13);
+    EXPECT_EQ(deck.slots()[13].suit, 2);
+    EXPECT_EQ(deck.slots()[51].suit, 4);
+}
+
+TEST_F(DeckTest, DealsEveryCardOnceThenRefuses)
+{
+    seedWith(4187839);
+    Deck deck;
+    deck.setUp(PackTemplate::Standard36);
+    std::set<std::pair<int, int>> dealt;
+    for (int expected = 35; expected >= 0; --expected) {
+        int rank = 0, suit = 0;
+        ASSERT_EQ(deck.draw(rank, suit), expected);
+        dealt.emplace(suit, rank);
+    }
+    EXPECT_EQ(dealt.size(), 36u);
+
+    int rank = 99, suit = 98;
+    const auto before = randomState();
+    EXPECT_EQ(deck.draw(rank, suit), -1);
+    EXPECT_EQ(rank, 99);
+    EXPECT_EQ(suit, 98);
+    EXPECT_NE(before.s1, randomState().s1) << "the number is drawn even from an empty pack";
+
+    deck.reset();
+    EXPECT_EQ(deck.remaining(), 36);
+    dealt.clear();
+    for (int i = 0; i < 36; ++i) {
+        deck.draw(rank, suit);
+        dealt.emplace(suit, rank);
+    }
+    EXPECT_EQ(dealt.size(), 36u);
+}
+
+TEST_F(DeckTest, FallsBackToTheNearestPresentSlot)
+{
+    Deck deck;
+    deck.setUp(PackTemplate::Standard52);
+    const Deck full = deck;
+    for (const auto& slot : full.slots())
+        deck.setPresent(slot.rank, slot.suit, false);
+    EXPECT_EQ(deck.remaining(), 0);
+    deck.setPresent(1, 1, true);    // slot 0: only reachable by searching down
+    deck.setPresent(13, 4, true);   // slot 51: only reachable by searching up, or drawn directly
+    EXPECT_EQ(deck.remaining(), 2);
+    seedWith(99);
+    int rank = 0, suit = 0;
+    EXPECT_EQ(deck.draw(rank, suit), 1);
+    EXPECT_TRUE((rank == 1 && suit == 1) || (rank == 13 && suit == 4));
+    const int firstRank = rank;
+    EXPECT_EQ(deck.draw(rank, suit), 0);
+    EXPECT_NE(rank, firstRank);
+
+    Deck never;
+    EXPECT_EQ(never.draw(rank, suit), -1) << "a pack never set up is empty";
+}
