@@ -1,0 +1,170 @@
+// The Velmar program as the shell sees it: its description, settings, hooks and headless state.
+#include "velmar/velmar_game.hpp"
+
+#include "velmar/rules.hpp"
+#include "velmar/state_json.hpp"
+#include "velmar/strings.hpp"
+#include "velmar/table.hpp"
+
+#include "cards/layout.hpp"
+#include "cards/random.hpp"
+#include "shell/shell.hpp"
+
+namespace velmar {
+
+ct::ProgramInfo velmarProgramInfo()
+{
+    ct::ProgramInfo info;
+    info.id = "velmar";
+    info.registryKey = "Software\\qv\\vlm";
+    info.strings = programStrings();
+    info.aboutTemplate = "%s\nVersion %d.%d\n\nAttack and defend against the computer:\n"
+                         "the player left holding cards loses.";
+    info.doubleTaps = true;
+    info.accelerators = {
+        {ct::Accelerator::Kind::altKey, 'N', ct::command::newGame},
+        {ct::Accelerator::Kind::altF4, 0, ct::command::exit},
+    };
+    info.buttonIcons = {icon::endBout, icon::take, icon::sort};
+    info.cardStyle = ct::defaultCardStyle();
+    info.statusRegion = ct::StatusRegion{ct::Rect{2, 198, 240, 260}, ct::Rect{2, 198, 240, 237}, 0};
+    return info;
+}
+
+VelmarGame::VelmarGame() : info_(velmarProgramInfo()) {}
+
+void VelmarGame::attach(ct::Shell& shell)
+{
+    shell_ = &shell;
+    state_.window = &shell.window();
+    flow_ = std::make_unique<TurnFlow>(state_, shell);
+}
+
+std::vector<ct::SettingBinding> VelmarGame::settings()
+{
+    auto onOff = [](int stored) { return stored != 0 ? 1 : 0; };
+    return {
+        {"statc", &state_.computerWins, true, nullptr},
+        {"statu", &state_.humanWins, true, nullptr},
+        {"cidc", &state_.showStockCount, true, onOff},
+        {"wc", &state_.doubleTapPlay, true, onOff},
+        // A damaged type would name no rule set and no title: it falls back to the first.
+        {"type", &state_.gameType, true,
+         [](int stored) { return stored >= 0 && stored < gameTypeCount ? stored : 0; }},
+        // Read at start-up too, so that the option does not silently revert at every start.
+        {"hidev", &state_.computerHandSpread, true, [](int stored) { return stored == 5 ? 5 : 4; }},
+    };
+}
+
+void VelmarGame::startValues(bool showComputerHand)
+{
+    state_.computerHandFaceDown = showComputerHand ? 0 : 1;
+    state_.transferVariant = transferFor(state_.gameType);
+}
+
+void VelmarGame::windowSetUp()
+{
+    gameTypeNames_.freeAll();
+    for (int id = text::firstGameType; id < text::firstGameType + gameTypeCount; ++id)
+        gameTypeNames_.addString(programString(id).c_str());
+}
+
+std::string VelmarGame::gameTypeTitle() const
+{
+    const char* name = gameTypeNames_.at(state_.gameType);
+    return name != nullptr ? std::string(name) : programString(text::firstGameType + state_.gameType);
+}
+
+void VelmarGame::windowCreated()
+{
+    ct::seedRandom();
+    shell_->window().setTitle(gameTypeTitle());
+    shell_->sendGameMessage(step::newDeal);
+}
+
+void VelmarGame::gameMessage(int code)
+{
+    flow_->gameStep(code);
+}
+
+void VelmarGame::newGame()
+{
+    shell_->sendGameMessage(step::newDeal);
+}
+
+void VelmarGame::stylusDown(int x, int y)
+{
+    flow_->tapDown(x, y);
+}
+
+void VelmarGame::stylusUp(int, int)
+{
+    flow_->tapUp();
+}
+
+void VelmarGame::doubleTap(int x, int y)
+{
+    flow_->doubleTap(x, y);
+}
+
+void VelmarGame::drawTable(ct::Canvas& canvas)
+{
+    ButtonIcons icons;
+    icons.take = &shell_->buttonIcon(icon::take);
+    icons.endBout = &shell_->buttonIcon(icon::endBout);
+    icons.sort = &shell_->buttonIcon(icon::sort);
+    velmar::drawTable(state_, canvas, icons);
+}
+
+void VelmarGame::tearDown()
+{
+    state_.humanHand.clear();
+    state_.computerHand.clear();
+    state_.humanRow.clear();
+    state_.computerRow.clear();
+}
+
+nlohmann::json VelmarGame::state() const
+{
+    return stateToJson(state_);
+}
+
+void VelmarGame::load(const nlohmann::json& fields)
+{
+    const int typeBefore = state_.gameType;
+    loadState(state_, fields, shell_ != nullptr ? shell_->cardBackIndex() : 0);
+    if (shell_ != nullptr && state_.gameType != typeBefore)
+        shell_->window().setTitle(gameTypeTitle());
+}
+
+std::vector<std::string> VelmarGame::consistencyViolations() const
+{
+    return velmar::consistencyViolations(state_);
+}
+
+std::vector<ct::Rect> VelmarGame::monkeyTargets() const
+{
+    std::vector<ct::Rect> targets{ct::scaleRect(area::playArea), ct::scaleRect(area::actionButton),
+                                  ct::scaleRect(area::sortButton)};
+    for (const ct::Card& card : state_.humanHand.cards)
+        if (card.isPlaced() && !card.hidden)
+            targets.push_back(card.bounds);
+    return targets;
+}
+
+void VelmarGame::changeGameType(int type)
+{
+    if (type < 0 || type >= gameTypeCount)
+        return;
+    if (type != state_.gameType) {
+        state_.gameType = type;
+        // The transfer rule is set before the new deal, so that its first move already
+        // plays by the new rules.
+        state_.transferVariant = transferFor(type);
+        shell_->sendGameMessage(step::newDeal);
+        shell_->window().setTitle(gameTypeTitle());
+    }
+    shell_->settings().write("type", static_cast<std::uint32_t>(state_.gameType));
+}
+
+} // namespace velmar

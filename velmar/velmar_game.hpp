@@ -1,0 +1,57 @@
+// The Velmar program as the shell sees it: its description, settings, hooks and headless state.
+#pragma once
+
+#include "velmar/game_state.hpp"
+#include "velmar/turn_flow.hpp"
+
+#include "cards/clpa.hpp"
+#include "shell/game.hpp"
+
+#include <memory>
+
+namespace velmar {
+
+// Everything fixed about the program: strings, keys, accelerators, buttons, status region.
+ct::ProgramInfo velmarProgramInfo();
+
+class VelmarGame : public ct::Game {
+public:
+    VelmarGame();
+
+    const ct::ProgramInfo& info() const override { return info_; }
+    void attach(ct::Shell& shell) override;
+    std::vector<ct::SettingBinding> settings() override;
+    void startValues(bool showComputerHand) override;
+    void windowSetUp() override;
+    void windowCreated() override;
+    void gameMessage(int code) override;
+    void newGame() override;
+    void stylusDown(int x, int y) override;
+    void stylusUp(int x, int y) override;
+    void doubleTap(int x, int y) override;
+    void drawTable(ct::Canvas& canvas) override;
+    void tearDown() override;
+    nlohmann::json state() const override;
+    void load(const nlohmann::json& fields) override;
+    std::vector<std::string> consistencyViolations() const override;
+    std::vector<ct::Rect> monkeyTargets() const override;
+
+    // The Options dialog chose a game type: a new deal at once if it changed; always stored.
+    void changeGameType(int type);
+    // The six game-type names in type order (the title and the Options dialog's list).
+    const ct::CLPA& gameTypeNames() const { return gameTypeNames_; }
+    // The name of the current game type: the window's title.
+    std::string gameTypeTitle() const;
+
+    VelmarState& gameState() { return state_; }
+    const VelmarState& gameState() const { return state_; }
+
+private:
+    ct::ProgramInfo info_;
+    VelmarState state_;
+    ct::Shell* shell_ = nullptr;
+    std::unique_ptr<TurnFlow> flow_;
+    ct::CLPA gameTypeNames_;
+};
+
+} // namespace velmar
