@@ -26,7 +26,7 @@ SurfacePtr decode(const std::string& name)
     const auto data = ct::resourceData(name);
     if (data.empty())
         return {nullptr, SDL_FreeSurface};
-    SDL_Surface* raw = IMG_LoadPNG_RW(SDL_RWFromConstMem(data.data(), int(data.size())));
+    SDL_Surface* raw = IMG_LoadTyped_RW(SDL_RWFromConstMem(data.data(), int(data.size())), 1, "PNG");
     if (!raw)
         return {nullptr, SDL_FreeSurface};
     SDL_Surface* rgba = SDL_ConvertSurfaceFormat(raw, SDL_PIXELFORMAT_RGBA32, 0);
