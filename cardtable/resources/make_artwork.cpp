@@ -438,25 +438,30 @@ void drawProgramIcon(Picture& pic)
 const Rgba frameInk = rgb(25, 25, 35);
 const Rgba marginWhite = rgb(255, 255, 255);
 
-// Fills the frame and margin; returns the rectangle left for the design.
+// The rectangle left for a back's design inside its frame and margin.
 struct Area {
     double x0, y0, x1, y1;
     double cx() const { return (x0 + x1) / 2; }
     double cy() const { return (y0 + y1) / 2; }
 };
 
+// Fills the frame and margin, `line` pixels each; returns the area left for the design.
+// The 79-pixel back has one pixel of frame at the top: shrunk to 40 rows, its first two rows
+// then fall into one row of the card (frame) and the margin into the next, instead of frame and
+// margin blending into a grey line; stretched to 80 rows, its first row is doubled.
 Area drawBackFrame(Picture& pic, int line)
 {
     const int w = pic.width(), h = pic.height();
+    const int topShift = h % 2 == 1 ? 1 : 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
-            const int edge = std::min({x, y, w - 1 - x, h - 1 - y});
+            const int edge = std::min({x, y + topShift, w - 1 - x, h - 1 - y});
             if (edge < line)
                 pic.set(x, y, frameInk);
             else if (edge < 2 * line)
                 pic.set(x, y, marginWhite);
         }
-    return {2.0 * line, 2.0 * line, double(w - 2 * line), double(h - 2 * line)};
+    return {2.0 * line, 2.0 * line - topShift, double(w - 2 * line), double(h - 2 * line)};
 }
 
 // Fills the design area with shader(x, y), opaque.
