@@ -1,0 +1,261 @@
+// The shell: start-up, the window procedure skeleton with the game's hooks, menu commands.
+#include "shell/program_shell.hpp"
+
+#include "cards/card_render.hpp"
+#include "cards/layout.hpp"
+#include "cards/status_line.hpp"
+
+namespace ct {
+
+namespace {
+
+// Stored indices outside the tables (a damaged value) fall back to the first entry, so that
+// nothing ever indexes past a table.
+int checkedIndex(std::uint32_t stored, std::size_t count)
+{
+    return stored < count ? static_cast<int>(stored) : 0;
+}
+
+} // namespace
+
+std::string fillTemplate(std::string_view pattern, const std::vector<std::string>& values)
+{
+    std::string out;
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c != '%' || i + 1 >= pattern.size()) {
+            out += c;
+            continue;
+        }
+        const char kind = pattern[i + 1];
+        if (kind == '%') {
+            out += '%';
+            ++i;
+        } else if (kind == 's' || kind == 'd' || kind == 'i' || kind == 'u') {
+            if (next < values.size())
+                out += values[next];
+            ++next;
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+MenuBar standardMenuBar()
+{
+    return MenuBar{
+        MenuPopup{"Game",
+                  {{"New", command::newGame},
+                   {"Statistics", command::statistics},
+                   {"Options", command::options},
+                   {"Exit", command::exit}}},
+        MenuPopup{"Help", {{"Rules", command::rules}, {"About", command::about}}},
+    };
+}
+
+ProgramShell::ProgramShell(Game& game, WindowBase& window, SettingsStore& store, bool headless)
+    : game_(game), window_(window), settings_(store, game.info().registryKey), headless_(headless)
+{
+    game_.attach(*this);
+}
+
+ProgramShell::~ProgramShell()
+{
+    shutDown();
+}
+
+void ProgramShell::startUp(bool showComputerHand)
+{
+    const ProgramInfo& info = game_.info();
+    aboutText_ = fillTemplate(info.aboutTemplate, {string(1), "1", "3"});
+
+    createDrawingResources();
+    resourcesCreated_ = true;
+    for (int resource : info.buttonIcons)
+        buttonIcons_[resource] = loadIcon(resource, scaleX(32));
+
+    tableColorIndex_ = checkedIndex(settings_.read("blackbg"), tableColors.size());
+    cardBackIndex_ = checkedIndex(settings_.read("back"), backResources.size());
+    for (const SettingBinding& binding : game_.settings()) {
+        if (!binding.readAtStartUp || binding.variable == nullptr)
+            continue;
+        const int stored = static_cast<int>(settings_.read(binding.name));
+        *binding.variable = binding.fromStored ? binding.fromStored(stored) : stored;
+    }
+    game_.startValues(showComputerHand);
+}
+
+void ProgramShell::createWindow()
+{
+    statusLine().configure(game_.info().statusRegion, &window_);
+    setMainWindow(&window_);
+    window_.setProcedure([this](Window& w, unsigned m, std::uintptr_t wp, std::intptr_t lp) {
+        return windowProcedure(w, m, wp, lp);
+    });
+    window_.setAcceleratorHandler([this](const AltKey& key) { return translateAccelerator(key); });
+    window_.create();
+}
+
+void ProgramShell::shutDown()
+{
+    window_.destroy();
+    // Nothing may keep pointing at a window that is about to go.
+    if (mainWindow() == &window_)
+        setMainWindow(nullptr);
+    statusLine().configure(game_.info().statusRegion, nullptr);
+    buttonIcons_.clear();
+    if (resourcesCreated_) {
+        releaseDrawingResources();
+        resourcesCreated_ = false;
+    }
+}
+
+const std::string& ProgramShell::string(int id) const
+{
+    static const std::string none;
+    const auto& strings = game_.info().strings;
+    const auto it = strings.find(id);
+    return it == strings.end() ? none : it->second;
+}
+
+const Icon& ProgramShell::buttonIcon(int resource) const
+{
+    static const Icon none;
+    const auto it = buttonIcons_.find(resource);
+    return it == buttonIcons_.end() ? none : it->second;
+}
+
+std::string ProgramShell::helpLink() const
+{
+    return fillTemplate(string(2), {"99"});
+}
+
+bool ProgramShell::translateAccelerator(const AltKey& key)
+{
+    for (const Accelerator& accelerator : game_.info().accelerators) {
+        bool match = false;
+        switch (accelerator.kind) {
+        case Accelerator::Kind::altKey:
+            match = !key.f4 && key.virtualKey != 0 && key.virtualKey == accelerator.key;
+            break;
+        case Accelerator::Kind::altChar:
+            match = !key.f4 && key.character != 0 && key.character == accelerator.key;
+            break;
+        case Accelerator::Kind::altF4:
+            match = key.f4;
+            break;
+        }
+        if (match) {
+            window_.sendMessage(msg::command, static_cast<std::uintptr_t>(accelerator.command), 0);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ProgramShell::paint()
+{
+    Canvas& canvas = window_.canvas();
+    canvas.fillRect(Rect{0, 0, canvas.width(), canvas.height()}, tableColor(tableColorIndex_));
+    game_.drawTable(canvas);
+}
+
+std::intptr_t ProgramShell::command(int id)
+{
+    switch (id) {
+    case command::exit:
+        window_.destroy();
+        return 0;
+    case command::about:
+        window_.messageBox(aboutText_, string(4), MsgBoxButtons::ok, MsgBoxIcon::none);
+        return 0;
+    case command::newGame:
+        game_.newGame();
+        return 0;
+    case command::rules: {
+        const std::string link = helpLink();
+        if (!link.empty())
+            window_.openHelp(link);
+        return 0;
+    }
+    case command::options:
+        if (optionsHandler_)
+            optionsHandler_();
+        return 0;
+    case command::statistics:
+        if (statisticsHandler_)
+            statisticsHandler_();
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+std::intptr_t ProgramShell::windowProcedure(Window& /*window*/, unsigned message, std::uintptr_t wParam,
+                                            std::intptr_t lParam)
+{
+    switch (message) {
+    case msg::create:
+        game_.windowSetUp();
+        window_.setMenuBar(standardMenuBar());
+        game_.windowCreated();
+        return 0;
+    case msg::destroy:
+        game_.tearDown();
+        return 0;
+    case msg::close:
+        // Closing the window is Exit.
+        window_.destroy();
+        return 0;
+    case msg::activate:
+    case msg::settingChange:
+        // The desktop window keeps its size; there is no full-screen state to restore.
+        return 0;
+    case msg::paint:
+        paint();
+        return 0;
+    case msg::command:
+        return command(static_cast<int>(wParam & 0xFFFF));
+    case msg::stylusDown:
+        game_.stylusDown(paramX(lParam), paramY(lParam));
+        return 0;
+    case msg::stylusUp:
+        game_.stylusUp(paramX(lParam), paramY(lParam));
+        return 0;
+    case msg::doubleTap:
+        game_.doubleTap(paramX(lParam), paramY(lParam));
+        return 0;
+    case msg::user:
+        game_.gameMessage(static_cast<int>(wParam));
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+nlohmann::json ProgramShell::stateEvent() const
+{
+    nlohmann::json settings = nlohmann::json::object();
+    settings["blackbg"] = tableColorIndex_;
+    settings["back"] = cardBackIndex_;
+    for (const SettingBinding& binding : game_.settings())
+        if (binding.variable != nullptr)
+            settings[binding.name] = *binding.variable;
+    const char* status = statusLine().text();
+    nlohmann::json event = {{"event", "state"},
+                            {"program", game_.info().id},
+                            {"status", status ? nlohmann::json(status) : nlohmann::json(nullptr)},
+                            {"title", window_.title()},
+                            {"settings", settings}};
+    const nlohmann::json fields = game_.state();
+    if (fields.is_object())
+        for (const auto& [key, value] : fields.items())
+            if (!event.contains(key))
+                event[key] = value;
+    return event;
+}
+
+} // namespace ct

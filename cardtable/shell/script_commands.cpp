@@ -1,0 +1,133 @@
+// The commands a headless script gives a program, each acting as the user would.
+#include "shell/script_commands.hpp"
+
+#include <cctype>
+#include <cstdio>
+#include <map>
+
+namespace ct {
+
+void writeEventLine(const nlohmann::json& event)
+{
+    // "event" first, so a reader sees at once what each line is.
+    nlohmann::ordered_json ordered;
+    if (event.is_object() && event.contains("event"))
+        ordered["event"] = event["event"];
+    if (event.is_object()) {
+        for (const auto& [key, value] : event.items())
+            if (key != "event")
+                ordered[key] = value;
+    } else {
+        ordered = event;
+    }
+    // Texts that are not valid UTF-8 are written with replacement characters, not refused.
+    const std::string line = ordered.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
+    std::fwrite(line.data(), 1, line.size(), stdout);
+    std::fflush(stdout);
+}
+
+AltKey parseAltKey(const std::string& text)
+{
+    std::string lower;
+    for (char c : text)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const std::string prefix = "alt+";
+    if (lower.rfind(prefix, 0) != 0 || lower.size() <= prefix.size())
+        throw ScriptError("key needs alt+KEY (alt+n, alt+/, alt+f4), not \"" + text + "\"");
+    const std::string key = lower.substr(prefix.size());
+    AltKey result;
+    if (key == "f4") {
+        result.f4 = true;
+    } else if (key.size() == 1 && key[0] > ' ' && key[0] < 127) {
+        const char c = key[0];
+        result.character = c;
+        if (std::isalnum(static_cast<unsigned char>(c)))
+            result.virtualKey = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    } else {
+        throw ScriptError("key: unknown key \"" + text + "\"");
+    }
+    return result;
+}
+
+void addProgramCommands(ScriptRunner& runner, ProgramShell& shell, HeadlessWindow& window)
+{
+    auto point = [&window](const ScriptLine& line) {
+        int x = 0, y = 0;
+        parsePoint(line, window.clientSize(), x, y);
+        return pointParam(x, y);
+    };
+    runner.addCommand("down", [&window, point](const ScriptLine& line) {
+        window.sendMessage(msg::stylusDown, 0, point(line));
+    });
+    runner.addCommand("up", [&window, point](const ScriptLine& line) {
+        window.sendMessage(msg::stylusUp, 0, point(line));
+    });
+    runner.addCommand("tap", [&window, point](const ScriptLine& line) {
+        const std::intptr_t p = point(line);
+        window.sendMessage(msg::stylusDown, 0, p);
+        window.sendMessage(msg::stylusUp, 0, p);
+    });
+    runner.addCommand("dbl", [&window, &shell, point](const ScriptLine& line) {
+        const std::intptr_t p = point(line);
+        window.sendMessage(msg::stylusDown, 0, p);
+        window.sendMessage(msg::stylusUp, 0, p);
+        // A program that does not ask for double taps sees a second tap instead.
+        window.sendMessage(shell.game().info().doubleTaps ? msg::doubleTap : msg::stylusDown, 0, p);
+        window.sendMessage(msg::stylusUp, 0, p);
+    });
+    runner.addCommand("menu", [&window](const ScriptLine& line) {
+        static const std::map<std::string, int> items{
+            {"new", command::newGame}, {"statistics", command::statistics}, {"options", command::options},
+            {"exit", command::exit},   {"rules", command::rules},           {"about", command::about}};
+        const auto it = line.words.size() == 1 ? items.find(line.words[0]) : items.end();
+        if (it == items.end())
+            throw ScriptError("menu needs one of new, statistics, options, exit, rules, about");
+        window.sendMessage(msg::command, static_cast<std::uintptr_t>(it->second), 0);
+    });
+    runner.addCommand("key", [&window](const ScriptLine& line) {
+        if (line.words.size() != 1)
+            throw ScriptError("key needs one key, such as alt+n");
+        // A key the program has no accelerator for does nothing, as in the window.
+        window.translateAccelerator(parseAltKey(line.words[0]));
+    });
+    runner.addCommand("answer", [&window](const ScriptLine& line) {
+        static const std::map<std::string, MsgBoxAnswer> answers{
+            {"ok", MsgBoxAnswer::ok}, {"yes", MsgBoxAnswer::yes}, {"no", MsgBoxAnswer::no}};
+        const auto it = line.words.size() == 1 ? answers.find(line.words[0]) : answers.end();
+        if (it == answers.end())
+            throw ScriptError("answer needs ok, yes or no");
+        window.queueAnswer(it->second);
+    });
+    runner.addCommand("state", [&runner, &shell](const ScriptLine& line) {
+        if (!line.words.empty())
+            throw ScriptError("state takes no arguments");
+        runner.emit(shell.stateEvent());
+    });
+    runner.addCommand("shot", [&window](const ScriptLine& line) {
+        if (line.rest.empty())
+            throw ScriptError("shot needs a file name");
+        if (!window.canvas().savePng(line.rest))
+            throw ScriptError("shot: cannot write \"" + line.rest + "\"");
+    });
+    runner.addCommand("load", [&window, &shell](const ScriptLine& line) {
+        nlohmann::json fields;
+        try {
+            fields = nlohmann::json::parse(line.rest);
+        } catch (const nlohmann::json::exception& error) {
+            throw ScriptError(std::string("load: not JSON: ") + error.what());
+        }
+        if (!fields.is_object())
+            throw ScriptError("load needs a JSON object");
+        try {
+            shell.game().load(fields);
+        } catch (const std::invalid_argument& error) {
+            throw ScriptError(std::string("load: ") + error.what());
+        } catch (const nlohmann::json::exception& error) {
+            throw ScriptError(std::string("load: ") + error.what());
+        }
+        window.invalidateAll();
+    });
+    runner.addCommand("quit", [&runner](const ScriptLine&) { runner.end(); });
+}
+
+} // namespace ct
