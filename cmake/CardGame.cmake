@@ -10,6 +10,8 @@ function(add_card_game name)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   if(GAME_RULES)
     # The rules page lies beside the program, where Help > Rules looks for it.
-    configure_file(${GAME_RULES} ${CMAKE_BINARY_DIR}/bin/ COPYONLY)
+    # Named in full: with only a directory that does not exist yet, the page would become a file called bin.
+    get_filename_component(page ${GAME_RULES} NAME)
+    configure_file(${GAME_RULES} ${CMAKE_BINARY_DIR}/bin/${page} COPYONLY)
   endif()
 endfunction()
