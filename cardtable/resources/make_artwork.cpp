@@ -588,7 +588,7 @@ void drawFishBack(Picture& pic)
     });
 }
 
-// A portrait of a seated woman in an oval gilt frame.
+// A portrait of a lady with her hair in a bun, in an oval gilt frame.
 void drawPortraitBack(Picture& pic)
 {
     const Area area = drawBackFrame(pic, 2);
@@ -598,14 +598,15 @@ void drawPortraitBack(Picture& pic)
     const Rgba wallLine = rgb(96, 56, 38);
     const Rgba gold = rgb(214, 170, 70);
     const Rgba goldDark = rgb(140, 100, 30);
-    const Rgba skyTop = rgb(150, 170, 150);
-    const Rgba skyLow = rgb(110, 120, 80);
-    const Rgba hills = rgb(80, 90, 60);
-    const Rgba hair = rgb(45, 30, 18);
-    const Rgba skin = rgb(232, 190, 140);
-    const Rgba skinShade = rgb(200, 150, 100);
-    const Rgba dress = rgb(48, 44, 30);
-    const Rgba dressLight = rgb(90, 75, 40);
+    const Rgba glow = rgb(120, 170, 170);
+    const Rgba backdrop = rgb(20, 70, 80);
+    const Rgba hair = rgb(150, 72, 32);
+    const Rgba hairShine = rgb(190, 110, 55);
+    const Rgba skin = rgb(236, 196, 150);
+    const Rgba skinShade = rgb(205, 155, 110);
+    const Rgba dress = rgb(140, 24, 40);
+    const Rgba dressShade = rgb(100, 14, 28);
+    const Rgba collar = rgb(245, 240, 225);
     const Rgba feature = rgb(70, 40, 25);
 
     drawBackDesign(pic, area, [&](double x, double y) {
@@ -622,47 +623,49 @@ void drawPortraitBack(Picture& pic)
             return mix(goldDark, gold, -oval / 1.3);
 
         // Relative to the middle of the face.
-        const Vec f{c.x, c.y - 8.5};
+        const Vec f{c.x, c.y - 7.0};
         const Vec q = p - f;
 
-        // Body: shoulders and folded arms.
-        const double body = std::min(sdEllipse(p, {c.x, c.y + 24}, 17.0, 16.0), sdEllipse(p, {c.x, f.y + 18.5}, 11.0, 7.0));
-        const double neck = sdBox(p, {c.x - 2.6, f.y + 6}, {c.x + 2.6, f.y + 12}, 1);
-        const double neckline = sdEllipse(p, {c.x, f.y + 11.5}, 4.2, 2.4);
-        const double hands = std::min(sdEllipse(p, {c.x - 4, c.y + 17}, 5.0, 2.6), sdEllipse(p, {c.x + 4.5, c.y + 18.5}, 5.0, 2.6));
-        const double hairD = std::min(sdEllipse(p, {f.x, f.y - 0.5}, 8.8, 10.5), sdBox(p, {f.x - 8.8, f.y}, {f.x + 8.8, f.y + 13}, 3.5));
-        const double face = sdEllipse(p, f, 6.2, 8.2);
+        const double body = std::min(sdEllipse(p, {c.x, c.y + 26}, 18.0, 16.0), sdEllipse(p, {c.x, f.y + 19.5}, 12.0, 6.5));
+        const double neck = sdBox(p, {c.x - 2.4, f.y + 6}, {c.x + 2.4, f.y + 13}, 1);
+        const double collarD = std::abs(sdEllipse(p, {c.x, f.y + 13.0}, 5.6, 3.3)) - 0.9;
+        const double pendant = sdCircle(p, {c.x, f.y + 17.6}, 1.3);
+        const double bun = sdCircle(p, {f.x, f.y - 10.0}, 4.6);
+        const double hairD = std::min(sdEllipse(p, {f.x, f.y - 1.6}, 7.6, 8.6), bun);
+        const double face = sdEllipse(p, f, 6.0, 7.8);
 
-        if (inside(face)) {
-            // Eyes, brows, nose shadow and a faint smile.
-            if (inside(sdEllipse(q, {-2.4, -1.2}, 1.1, 0.6)) || inside(sdEllipse(q, {2.4, -1.2}, 1.1, 0.6)))
+        if (inside(face) && q.y > -4.2) {
+            // Eyes, brows, nose shadow, cheeks and a faint smile.
+            if (inside(sdEllipse(q, {-2.4, -0.9}, 1.1, 0.6)) || inside(sdEllipse(q, {2.4, -0.9}, 1.1, 0.6)))
                 return feature;
-            if (inside(sdSegment(q, {-3.6, -3.0}, {-1.2, -3.2}, 0.28)) || inside(sdSegment(q, {1.2, -3.2}, {3.6, -3.0}, 0.28)))
-                return mix(skinShade, feature, 0.5);
-            if (inside(sdSegment(q, {0.5, -1.0}, {0.9, 2.0}, 0.35)))
+            if (inside(sdSegment(q, {-3.6, -2.7}, {-1.2, -2.9}, 0.28)) || inside(sdSegment(q, {1.2, -2.9}, {3.6, -2.7}, 0.28)))
+                return mix(hair, feature, 0.5);
+            if (inside(sdSegment(q, {0.4, -0.6}, {0.8, 2.2}, 0.35)))
                 return skinShade;
-            if (std::abs(sdCircle(q, {0, 1.2}, 3.4)) < 0.35 && q.y > 3.7 && std::abs(q.x) < 2.2)
-                return mix(feature, rgb(170, 80, 60), 0.5);
+            if (std::abs(sdCircle(q, {0, 1.5}, 3.4)) < 0.35 && q.y > 4.0 && std::abs(q.x) < 2.2)
+                return rgb(180, 70, 60);
+            if (inside(sdCircle(q, {-3.4, 2.0}, 1.2)) || inside(sdCircle(q, {3.4, 2.0}, 1.2)))
+                return mix(skin, rgb(230, 130, 110), 0.35);
             return mix(skin, skinShade, std::clamp((std::abs(q.x) - 3.5) / 3.0, 0.0, 1.0));
         }
-        if (inside(hands))
-            return mix(skin, skinShade, 0.3);
-        if (inside(neck) || inside(neckline))
+        if (inside(hairD)) {
+            // Strands swept back towards the bun.
+            const double strand = std::sin(std::atan2(q.y + 10.0, q.x) * 9.0);
+            return strand > 0.6 ? hairShine : hair;
+        }
+        if (inside(pendant))
+            return inside(pendant + 0.6) ? rgb(60, 130, 200) : gold;
+        if (inside(collarD) && p.y > f.y + 11.0)
+            return collar;
+        if (inside(neck) || (inside(sdEllipse(p, {c.x, f.y + 13.0}, 5.6, 3.3)) && p.y > f.y + 11.0))
             return skinShade;
         if (inside(body)) {
-            // Folds of the sleeves.
-            const double fold = std::sin((x - c.x) * 1.3 + y * 0.4);
-            return fold > 0.7 ? dressLight : dress;
+            // Folds of the dress fall from the shoulders.
+            const double fold = std::sin((x - c.x) * (1.1 - 0.012 * (y - f.y)) + 0.8);
+            return fold > 0.75 ? dressShade : dress;
         }
-        if (inside(hairD))
-            return hair;
-        // Distant landscape: sky, then hills with a winding road.
-        const double horizon = c.y - 2.0 + 2.5 * std::sin((x - area.x0) * 0.35);
-        if (y < horizon)
-            return mix(skyTop, skyLow, (y - (c.y - ovalRy)) / ovalRy);
-        // Nearer hills are darker.
-        const double nearer = horizon + 6.0 + 2.0 * std::sin(x * 0.45 + 1.0);
-        return y > nearer ? scaled(hills, 0.8) : mix(hills, skyLow, 0.35);
+        // A plain backdrop, lighter behind the head.
+        return mix(glow, backdrop, length(p - Vec{f.x, f.y - 3.0}) / 24.0);
     });
 }
 
