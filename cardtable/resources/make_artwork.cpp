@@ -764,17 +764,16 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string dir = argv[1];
-    int failures = 0;
     for (const Output& o : allPictures()) {
         Picture pic(o.width, o.height);
         o.draw(pic);
         const std::string path = dir + "/" + o.name;
-        if (pic.save(path)) {
-            std::printf("%s %dx%d\n", path.c_str(), o.width, o.height);
-        } else {
+        // The first failure (usually a wrong directory) would repeat for every file: stop there.
+        if (!pic.save(path)) {
             std::fprintf(stderr, "make_artwork: cannot write %s: %s\n", path.c_str(), SDL_GetError());
-            ++failures;
+            return 1;
         }
+        std::printf("%s %dx%d\n", path.c_str(), o.width, o.height);
     }
-    return failures == 0 ? 0 : 1;
+    return 0;
 }
