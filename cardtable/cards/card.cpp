@@ -33,6 +33,9 @@ void Card::invalidate()
 
 void Card::setHidden(int flag)
 {
+    // With repaint marks a card that appears or disappears must still be repainted.
+    if (hidden != flag)
+        repaintMark = 1;
     hidden = flag;
     invalidate();
 }

@@ -212,13 +212,6 @@ TEST_F(RenderTest, IconsArePaddedNeverStretched)
     EXPECT_EQ(drawingResources().suitIcons[1].width(), 12);
 }
 
-TEST_F(RenderTest, MissingPicturesLoadEmpty)
-{
-    EXPECT_TRUE(loadIcon(999, 32).empty());
-    EXPECT_TRUE(loadSmallIcon(999, 12).empty());
-    EXPECT_TRUE(loadIcon(117, 0).empty());
-}
-
 TEST_F(RenderTest, OneCornerFaceOfTheSmallCards)
 {
     CardStyle style = defaultCardStyle();

@@ -102,22 +102,6 @@ TEST_F(CardSetTest, InsertionOrderWithoutSortModeAndNoPlacement)
     EXPECT_EQ(set.cards[0].x, 10);
 }
 
-TEST_F(CardSetTest, AppendCopiesTheSetsSettingsIntoTheNewCard)
-{
-    RecordingWindow window;
-    CardSet set;
-    set.window = &window;
-    set.back = 3;
-    set.faceDown = 1;
-    set.trumpSuit = 2;
-    fill(set, {{2, 9}, {3, 9}});
-    EXPECT_EQ(set.cards[0].window, &window);
-    EXPECT_EQ(set.cards[0].back, 3);
-    EXPECT_EQ(set.cards[0].faceDown, 1);
-    EXPECT_EQ(set.cards[0].trump, 1);
-    EXPECT_EQ(set.cards[1].trump, 0);
-}
-
 TEST_F(CardSetTest, CardSizeComesFromTheFirstCardAndTheDensity)
 {
     setScreenDensity(192, 192);
@@ -362,6 +346,11 @@ TEST_F(CardSetTest, RepaintMarksRepaintOnlyChangedCards)
     window.invalidated.clear();
     row.clearSelection();
     EXPECT_EQ(window.invalidated, (std::vector<Rect>{row.at(2).bounds})) << "only the card whose flag changed";
+
+    window.invalidated.clear();
+    row.at(1).setHidden(1);
+    EXPECT_EQ(window.invalidated, (std::vector<Rect>{row.at(1).bounds})) << "hiding a card repaints it";
+    row.at(1).setHidden(0);
 
     window.invalidated.clear();
     CardSet stock;

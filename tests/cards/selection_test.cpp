@@ -29,16 +29,6 @@ TEST_F(ScaleTest, DesignUnitsAtThreeDensities)
     EXPECT_EQ(screenDensityY(), 192);
 }
 
-TEST_F(ScaleTest, RectangleEdgesBelongToIt)
-{
-    const Rect r{10, 20, 30, 40};
-    EXPECT_TRUE(pointInRect(30, 40, r));
-    EXPECT_TRUE(pointInRect(10, 20, r));
-    EXPECT_FALSE(pointInRect(31, 40, r));
-    EXPECT_FALSE(pointInRect(10, 41, r));
-    EXPECT_FALSE(pointInRect(9, 20, r));
-}
-
 class HitTest : public CardsTest {
 protected:
     Card placed(int x, int y)
@@ -74,15 +64,6 @@ TEST_F(HitTest, HiddenAndUnplacedCardsAreNeverHit)
 
     Card unplaced = placed(-1, 20);
     EXPECT_FALSE(unplaced.hitTest(0, 30));
-}
-
-TEST_F(HitTest, SetHiddenRepaints)
-{
-    RecordingWindow window;
-    Card c = placed(10, 20);
-    c.window = &window;
-    c.setHidden(1);
-    EXPECT_EQ(window.invalidated, (std::vector<Rect>{Rect{10, 20, 38, 60}}));
 }
 
 class StylusTest : public CardsTest {
