@@ -1,0 +1,66 @@
+// The help launcher: links to bundled pages, refused links, and a detached start without zombies.
+#include "platform/help_launcher.hpp"
+
+#include "settings/test_dir.hpp"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+using namespace ct;
+using settings_test::TestDir;
+
+TEST(HelpPageUrl, MapsTheLinkToThePageBesideTheProgram)
+{
+    TestDir dir;
+    std::ofstream(dir / "velmar.0409.htm") << "<html></html>";
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99", dir.path()),
+              "file://" + (dir / "velmar.0409.htm").string() + "#99");
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm", dir.path()), "file://" + (dir / "velmar.0409.htm").string());
+
+    // A directory with a blank in it is written as a URL must be.
+    std::filesystem::create_directory(dir / "my games");
+    std::ofstream(dir / "my games" / "velmar.0409.htm") << "x";
+    const std::string url = helpPageUrl("file:velmar.0409.htm#99", dir / "my games");
+    EXPECT_NE(url.find("my%20games/velmar.0409.htm#99"), std::string::npos) << url;
+}
+
+TEST(HelpPageUrl, RefusesAnythingButAPlainPageBesideTheProgram)
+{
+    TestDir dir;
+    std::ofstream(dir / "velmar.0409.htm") << "x";
+    EXPECT_EQ(helpPageUrl("file:zembrola.0409.htm#99", dir.path()), "");   // no such page
+    EXPECT_EQ(helpPageUrl("http://example.org/velmar.0409.htm", dir.path()), "");
+    EXPECT_EQ(helpPageUrl("file:../velmar.0409.htm#99", dir.path()), "");
+    EXPECT_EQ(helpPageUrl("file:/etc/passwd", dir.path()), "");
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99;rm -rf", dir.path()), "");
+    EXPECT_EQ(helpPageUrl("file:", dir.path()), "");
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99", ""), "");
+    std::filesystem::create_directory(dir / "sub.htm");
+    EXPECT_EQ(helpPageUrl("file:sub.htm", dir.path()), "");   // a directory is not a page
+}
+
+TEST(LaunchDetached, ReturnsAtOnceAndLeavesNoChildBehind)
+{
+    TestDir dir;
+    const auto marker = dir / "started";
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(launchDetached("/bin/sh", {"-c", "sleep 0.3; echo done > \"" + marker.string() + "\""}));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));   // did not wait
+    // The only child there was has been reaped already: the viewer belongs to init.
+    errno = 0;
+    EXPECT_EQ(waitpid(-1, nullptr, WNOHANG), -1);
+    EXPECT_EQ(errno, ECHILD);
+    for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(std::filesystem::exists(marker));
+
+    EXPECT_EQ(findInPath("sh").empty(), false);
+    EXPECT_EQ(findInPath("no-such-program-here"), "");
+    EXPECT_FALSE(programDirectory().empty());
+}

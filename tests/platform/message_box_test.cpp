@@ -1,0 +1,102 @@
+// The drawn message box: its layout on the table, its buttons and keys, and how it looks.
+#include "platform/message_box.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace ct;
+
+namespace {
+
+Rect centre(const Rect& r) { return Rect{(r.left + r.right) / 2, (r.top + r.bottom) / 2, 0, 0}; }
+
+bool inside(const Rect& inner, const Rect& outer)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+} // namespace
+
+TEST(MessageBoxLayout, FitsTheTableAndKeepsButtonsInside)
+{
+    for (int dpi : {96, 192}) {
+        const WindowGeometry g = pocketGeometry(dpi);
+        const Rect client{0, 0, g.client.width, g.client.height};
+        MessageBoxModal box("You win!", "", MsgBoxButtons::ok, MsgBoxIcon::information, dpi, g.client);
+        EXPECT_TRUE(inside(box.boxRect(), client)) << dpi;
+        ASSERT_EQ(box.buttonCount(), 1);
+        EXPECT_TRUE(inside(box.buttonRect(0), box.boxRect())) << dpi;
+
+        // A text far too long for the table is cut; the box and its buttons stay on the table.
+        std::string longText;
+        for (int i = 0; i < 200; ++i)
+            longText += "many words ";
+        MessageBoxModal tall(longText, "Caption", MsgBoxButtons::yesNo, MsgBoxIcon::question, dpi, g.client);
+        EXPECT_TRUE(inside(tall.boxRect(), client)) << dpi;
+        ASSERT_EQ(tall.buttonCount(), 2);
+        EXPECT_TRUE(inside(tall.buttonRect(1), tall.boxRect())) << dpi;
+        EXPECT_LE(tall.buttonRect(0).right, tall.buttonRect(1).left);
+    }
+}
+
+TEST(MessageBoxInput, ButtonsAnswerOnlyWhenPressedAndReleasedOnThem)
+{
+    const WindowGeometry g = pocketGeometry(96);
+    MessageBoxModal box("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question, 96, g.client);
+    const Rect yes = centre(box.buttonRect(0));
+    const Rect no = centre(box.buttonRect(1));
+
+    box.stylusDown(yes.left, yes.top);
+    box.stylusUp(no.left, no.top);   // slid off: nothing
+    EXPECT_FALSE(box.done());
+    box.stylusUp(no.left, no.top);   // lifted without a press: nothing
+    EXPECT_FALSE(box.done());
+    box.stylusDown(2, 2);            // beside the box
+    box.stylusUp(2, 2);
+    EXPECT_FALSE(box.done());
+
+    box.stylusDown(no.left, no.top);
+    box.stylusUp(no.left, no.top);
+    EXPECT_TRUE(box.done());
+    EXPECT_EQ(box.answer(), MsgBoxAnswer::no);
+}
+
+TEST(MessageBoxInput, EnterAndEscape)
+{
+    const WindowGeometry g = pocketGeometry(96);
+    MessageBoxModal question("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question, 96, g.client);
+    question.key(ModalKey::tab);
+    EXPECT_FALSE(question.done());
+    question.key(ModalKey::enter);
+    EXPECT_EQ(question.answer(), MsgBoxAnswer::yes);
+
+    MessageBoxModal refused("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question, 96, g.client);
+    refused.key(ModalKey::escape);
+    EXPECT_TRUE(refused.done());
+    EXPECT_EQ(refused.answer(), MsgBoxAnswer::no);
+
+    MessageBoxModal info("I win!", "", MsgBoxButtons::ok, MsgBoxIcon::information, 96, g.client);
+    info.cancel();
+    EXPECT_EQ(info.answer(), MsgBoxAnswer::ok);
+    // The first answer stands.
+    info.key(ModalKey::enter);
+    EXPECT_EQ(info.answer(), MsgBoxAnswer::ok);
+}
+
+TEST(MessageBoxDrawing, DrawnOverTheTableOnly)
+{
+    const WindowGeometry g = pocketGeometry(192);
+    Canvas frame(g.client.width, g.client.height + g.menuBarHeight);
+    const Color green{0, 150, 0};
+    frame.fillRect(Rect{0, 0, frame.width(), frame.height()}, green);
+    MessageBoxModal box("You have taken 3 card(s),\r\n including 1 extra one(s).", "Velmar", MsgBoxButtons::yesNo,
+                        MsgBoxIcon::information, 192, g.client);
+    box.draw(frame);
+    const Rect r = box.boxRect();
+    EXPECT_EQ(frame.pixel(r.left, r.top), (Color{0, 0, 0}));   // frame
+    EXPECT_EQ(frame.pixel(r.left - 1, r.top), green);           // the table around it
+    EXPECT_EQ(frame.pixel(r.right, r.bottom), green);
+    EXPECT_NE(frame.pixel((r.left + r.right) / 2, r.bottom - 2), green);
+    // For looking at: the box as a user sees it.
+    frame.savePng("message_box_192.png");
+}

@@ -1,0 +1,8 @@
+# Unit tests of the platform layer: canvas, window, message box, help launcher.
+add_unit_tests(platform_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/canvas_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/message_box_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/help_launcher_test.cpp
+  LIBS cardtable)

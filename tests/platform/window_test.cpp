@@ -1,0 +1,200 @@
+// The shared window through its headless backend: invalidation and painting, destruction,
+// titles, message box answers, pauses and modal layers.
+#include "platform/headless_window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace ct;
+using nlohmann::json;
+
+namespace {
+
+struct Recorder {
+    std::vector<json> events;
+    std::vector<unsigned> messages;
+    int paints = 0;
+    EventSink sink()
+    {
+        return [this](const json& event) { events.push_back(event); };
+    }
+};
+
+WindowGeometry smallGeometry()
+{
+    WindowGeometry g;
+    g.dpi = 96;
+    g.client = Size{100, 80};
+    g.menuBarHeight = 10;
+    return g;
+}
+
+} // namespace
+
+TEST(WindowGeometryTest, PocketScreenLessTheMenuBar)
+{
+    const WindowGeometry at96 = pocketGeometry(96);
+    EXPECT_EQ(at96.client, (Size{240, 294}));
+    EXPECT_EQ(at96.menuBarHeight, 26);
+    const WindowGeometry at192 = pocketGeometry(192);
+    EXPECT_EQ(at192.client, (Size{480, 588}));
+    EXPECT_EQ(at192.menuBarHeight, 52);
+    const WindowGeometry at131 = pocketGeometry(131);
+    EXPECT_EQ(at131.client.width, (131 * 240 + 48) / 96);
+    EXPECT_EQ(at131.client.height + at131.menuBarHeight, (131 * 320 + 48) / 96);
+}
+
+TEST(WindowPainting, InvalidAreasAreJoinedClippedAndPaintedOnce)
+{
+    Recorder rec;
+    HeadlessWindow window(smallGeometry(), rec.sink());
+    window.setProcedure([&](Window& w, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        rec.messages.push_back(m);
+        if (m == msg::paint) {
+            ++rec.paints;
+            // Changes made while painting are drawn by this paint; they must not start another.
+            w.invalidate(Rect{0, 0, 5, 5});
+        }
+        return 0;
+    });
+    EXPECT_FALSE(window.needsPaint());
+    EXPECT_FALSE(window.paintIfInvalid());
+
+    window.invalidate(Rect{500, 500, 600, 600});   // wholly outside: nothing to paint
+    EXPECT_FALSE(window.needsPaint());
+    window.invalidate(Rect{10, 10, 20, 20});
+    window.invalidate(Rect{-5, 30, 15, 200});
+    EXPECT_EQ(window.invalidArea(), (Rect{0, 10, 20, 80}));
+
+    EXPECT_TRUE(window.paintIfInvalid());
+    EXPECT_EQ(rec.paints, 1);
+    EXPECT_FALSE(window.needsPaint());
+    EXPECT_FALSE(window.paintIfInvalid());
+    EXPECT_EQ(rec.paints, 1);
+
+    window.invalidateAll();
+    EXPECT_EQ(window.invalidArea(), (Rect{0, 0, 100, 80}));
+    window.updateNow();
+    EXPECT_EQ(rec.paints, 2);
+    EXPECT_EQ(window.canvas().width(), 100);
+    EXPECT_EQ(window.canvas().height(), 80);
+}
+
+TEST(WindowLifetime, DestroyRunsOnceAndSilencesTheWindow)
+{
+    Recorder rec;
+    HeadlessWindow window(smallGeometry(), rec.sink());
+    int destroys = 0;
+    window.setProcedure([&](Window& w, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        rec.messages.push_back(m);
+        if (m == msg::destroy) {
+            ++destroys;
+            w.destroy();   // a tear-down that destroys again must not recurse
+        }
+        return 7;
+    });
+    window.create();
+    EXPECT_EQ(rec.messages, std::vector<unsigned>{msg::create});
+    EXPECT_EQ(window.sendMessage(msg::user, 3, 0), 7);
+    window.destroy();
+    window.destroy();
+    EXPECT_EQ(destroys, 1);
+    EXPECT_TRUE(window.destroyed());
+    // A chain that runs on after Exit reaches nothing.
+    rec.messages.clear();
+    EXPECT_EQ(window.sendMessage(msg::user, 1, 0), 0);
+    window.invalidateAll();
+    EXPECT_FALSE(window.paintIfInvalid());
+    EXPECT_TRUE(rec.messages.empty());
+}
+
+TEST(WindowTitle, ReportedOnlyWhenItChanges)
+{
+    Recorder rec;
+    HeadlessWindow window(smallGeometry(), rec.sink());
+    window.setTitle("Thrown up");
+    window.setTitle("Thrown up");
+    window.setTitle("Bulk");
+    ASSERT_EQ(rec.events.size(), 2u);
+    EXPECT_EQ(rec.events[0], (json{{"event", "title"}, {"text", "Thrown up"}}));
+    EXPECT_EQ(rec.events[1]["text"], "Bulk");
+    EXPECT_EQ(window.title(), "Bulk");
+}
+
+TEST(HeadlessMessageBoxes, QueuedAnswersDefaultsAndReports)
+{
+    Recorder rec;
+    HeadlessWindow window(smallGeometry(), rec.sink());
+    // Unanswered: OK, or Yes for a question.
+    EXPECT_EQ(window.messageBox("You win!", "", MsgBoxButtons::ok, MsgBoxIcon::information), MsgBoxAnswer::ok);
+    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
+    // Queued answers are used in order, one per box.
+    window.queueAnswer(MsgBoxAnswer::no);
+    window.queueAnswer(MsgBoxAnswer::yes);
+    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::no);
+    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
+    // An answer the box cannot give is turned into one it can.
+    window.queueAnswer(MsgBoxAnswer::no);
+    EXPECT_EQ(window.messageBox("I win!", "", MsgBoxButtons::ok, MsgBoxIcon::information), MsgBoxAnswer::ok);
+    window.queueAnswer(MsgBoxAnswer::ok);
+    EXPECT_EQ(window.messageBox("Again?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
+    EXPECT_EQ(window.queuedAnswers(), 0u);
+
+    ASSERT_EQ(rec.events.size(), 6u);
+    EXPECT_EQ(rec.events[0], (json{{"event", "msgbox"},
+                                   {"text", "You win!"},
+                                   {"caption", ""},
+                                   {"buttons", "ok"},
+                                   {"icon", "information"},
+                                   {"answer", "ok"}}));
+    EXPECT_EQ(rec.events[2]["buttons"], "yesno");
+    EXPECT_EQ(rec.events[2]["icon"], "question");
+    EXPECT_EQ(rec.events[2]["answer"], "no");
+    EXPECT_EQ(rec.events[4]["answer"], "ok");
+
+    // A chooser (random play) overrides the queue.
+    window.setAnswerChooser([](MsgBoxButtons) { return MsgBoxAnswer::no; });
+    window.queueAnswer(MsgBoxAnswer::yes);
+    EXPECT_EQ(window.messageBox("q", "c", MsgBoxButtons::yesNo, MsgBoxIcon::none), MsgBoxAnswer::no);
+    EXPECT_EQ(rec.events.back()["icon"], "none");
+}
+
+TEST(HeadlessReports, PauseHelpAndModalLayers)
+{
+    Recorder rec;
+    HeadlessWindow window(smallGeometry(), rec.sink());
+    window.setProcedure([&](Window&, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        if (m == msg::paint)
+            rec.events.push_back(json{{"painted", true}});
+        return 0;
+    });
+    window.invalidateAll();
+    window.pause(1000);
+    ASSERT_EQ(rec.events.size(), 2u);
+    EXPECT_EQ(rec.events[0]["painted"], true);   // the table is shown before the pause
+    EXPECT_EQ(rec.events[1], (json{{"event", "pause"}, {"ms", 1000}}));
+
+    window.openHelp("file:velmar.0409.htm#99");
+    EXPECT_EQ(rec.events.back(), (json{{"event", "help"}, {"link", "file:velmar.0409.htm#99"}}));
+
+    struct Layer : Modal {
+        bool closed = false;
+        bool cancelled = false;
+        void draw(Canvas&) override {}
+        void stylusDown(int, int) override {}
+        void stylusUp(int, int) override {}
+        void key(ModalKey) override {}
+        void cancel() override { cancelled = closed = true; }
+        bool done() const override { return closed; }
+    };
+    Layer alone;
+    window.runModal(alone);   // nobody drives it: cancelled rather than left hanging
+    EXPECT_TRUE(alone.cancelled);
+
+    Layer driven;
+    window.setModalDriver([](Modal& m) { static_cast<Layer&>(m).closed = true; });
+    window.runModal(driven);
+    EXPECT_TRUE(driven.closed);
+    EXPECT_FALSE(driven.cancelled);
+}
