@@ -1,0 +1,79 @@
+// A game that records every hook the shell calls, for the shell's own tests.
+#pragma once
+
+#include "cards/card_style.hpp"
+#include "shell/game.hpp"
+#include "shell/shell.hpp"
+
+#include <string>
+#include <vector>
+
+namespace shell_test {
+
+class FakeGame : public ct::Game {
+public:
+    FakeGame()
+    {
+        info_.id = "fake";
+        info_.registryKey = "Software\\qv\\fake";
+        info_.strings = {{1, "Fake Game"}, {2, "file:fake.0409.htm#%d"}, {4, "About"}};
+        info_.aboutTemplate = "%s %d.%d";
+        info_.accelerators = {{ct::Accelerator::Kind::altKey, 'N', ct::command::newGame},
+                              {ct::Accelerator::Kind::altChar, '/', ct::command::about},
+                              {ct::Accelerator::Kind::altF4, 0, ct::command::exit}};
+        info_.cardStyle = ct::defaultCardStyle();
+    }
+
+    const ct::ProgramInfo& info() const override { return info_; }
+    void attach(ct::Shell& shell) override
+    {
+        shell_ = &shell;
+        log.push_back("attach");
+    }
+    std::vector<ct::SettingBinding> settings() override
+    {
+        return {ct::SettingBinding{"cidc", &cidc, true, {}},
+                ct::SettingBinding{"cc", &cc, true, [](int v) { return v == 0 ? 100 : v; }},
+                ct::SettingBinding{"hidev", &hidev, false, {}}};
+    }
+    void startValues(bool showHand) override
+    {
+        log.push_back(std::string("startValues ") + (showHand ? "1" : "0") + " cidc=" + std::to_string(cidc));
+    }
+    void windowSetUp() override { log.push_back("windowSetUp"); }
+    void windowCreated() override
+    {
+        log.push_back("windowCreated");
+        shell_->window().setTitle("Fake Game");
+        shell_->sendGameMessage(0);
+    }
+    void gameMessage(int code) override { log.push_back("gameMessage " + std::to_string(code)); }
+    void newGame() override { log.push_back("newGame"); }
+    void stylusDown(int x, int y) override { log.push_back("down " + std::to_string(x) + " " + std::to_string(y)); }
+    void stylusUp(int x, int y) override { log.push_back("up " + std::to_string(x) + " " + std::to_string(y)); }
+    void doubleTap(int x, int y) override { log.push_back("dbl " + std::to_string(x) + " " + std::to_string(y)); }
+    void drawTable(ct::Canvas&) override { ++paints; }
+    void tearDown() override { log.push_back("tearDown"); }
+    nlohmann::json state() const override { return {{"cards", 3}, {"event", "overridden?"}, {"title", "no"}}; }
+    void load(const nlohmann::json& fields) override
+    {
+        if (fields.contains("bad"))
+            throw std::invalid_argument("bad is bad");
+        loaded = fields;
+    }
+    std::vector<std::string> consistencyViolations() const override { return violations; }
+    std::vector<ct::Rect> monkeyTargets() const override { return targets; }
+
+    ct::ProgramInfo info_;
+    ct::Shell* shell_ = nullptr;
+    std::vector<std::string> log;
+    int cidc = -1;
+    int cc = -1;
+    int hidev = -1;
+    int paints = 0;
+    nlohmann::json loaded;
+    std::vector<std::string> violations;
+    std::vector<ct::Rect> targets;
+};
+
+} // namespace shell_test

@@ -1,0 +1,203 @@
+// The shell around a recording game: start-up order, stored settings, the window procedure's
+// routing, menu commands, accelerators and the state event.
+#include "shell/program_shell.hpp"
+
+#include "cards/status_line.hpp"
+#include "fake_game.hpp"
+#include "platform/headless_window.hpp"
+#include "settings/test_dir.hpp"
+
+#include <gtest/gtest.h>
+
+using namespace ct;
+using nlohmann::json;
+using shell_test::FakeGame;
+
+namespace {
+
+class ShellTest : public ::testing::Test {
+protected:
+    void SetUp() override { store = std::make_unique<SettingsStore>(dir / "registry.sqlite3"); }
+
+    // Builds the shell and runs start-up and window creation.
+    void start(bool showHand = false)
+    {
+        window = std::make_unique<HeadlessWindow>(pocketGeometry(96), [this](const json& e) { events.push_back(e); });
+        shell = std::make_unique<ProgramShell>(game, *window, *store, true);
+        shell->startUp(showHand);
+        shell->createWindow();
+    }
+    void TearDown() override
+    {
+        shell.reset();
+        window.reset();
+    }
+
+    settings_test::TestDir dir;
+    std::unique_ptr<SettingsStore> store;
+    FakeGame game;
+    std::vector<json> events;
+    std::unique_ptr<HeadlessWindow> window;
+    std::unique_ptr<ProgramShell> shell;
+};
+
+} // namespace
+
+TEST(FillTemplate, FillsInOrderAndNeverReadsPastItsValues)
+{
+    EXPECT_EQ(fillTemplate("%s\nVersion %d.%d", {"Pocket Velmar", "1", "3"}), "Pocket Velmar\nVersion 1.3");
+    EXPECT_EQ(fillTemplate("file:velmar.0409.htm#%d", {"99"}), "file:velmar.0409.htm#99");
+    EXPECT_EQ(fillTemplate("100%% sure %s", {"yes"}), "100% sure yes");
+    EXPECT_EQ(fillTemplate("%s %s %s %n %", {"a"}), "a   %n %");
+    EXPECT_EQ(fillTemplate("", {"a"}), "");
+}
+
+TEST_F(ShellTest, StartUpReadsSettingsInTheProgramsOrder)
+{
+    store->write(game.info().registryKey, "cidc", 1);
+    store->write(game.info().registryKey, "hidev", 5);   // not read at start-up
+    store->write(game.info().registryKey, "blackbg", 3);
+    store->write(game.info().registryKey, "back", 77);   // damaged: falls back to the first back
+    start(true);
+    EXPECT_EQ(game.cidc, 1);
+    EXPECT_EQ(game.cc, 100);       // a stored 0 comes back through the binding's conversion
+    EXPECT_EQ(game.hidev, -1);
+    EXPECT_EQ(shell->tableColorIndex(), 3);
+    EXPECT_EQ(shell->cardBackIndex(), 0);
+    EXPECT_EQ(shell->aboutText(), "Fake Game 1.3");
+    const std::vector<std::string> expected{"attach",        "startValues 1 cidc=1", "windowSetUp",
+                                            "windowCreated", "gameMessage 0"};
+    EXPECT_EQ(game.log, expected);
+    EXPECT_EQ(window->menuBar().size(), 2u);
+    EXPECT_EQ(window->menuBar()[0].title, "Game");
+    EXPECT_EQ(window->menuBar()[0].items.size(), 4u);
+    EXPECT_EQ(window->menuBar()[1].items[0].command, command::rules);
+    EXPECT_EQ(mainWindow(), window.get());
+    // Start-up writes nothing: an empty store stays empty apart from what the test wrote.
+    EXPECT_EQ(store->read(game.info().registryKey, "cc"), 0u);
+}
+
+TEST_F(ShellTest, PaintFillsTheTableColourThenTheGameDraws)
+{
+    store->write(game.info().registryKey, "blackbg", 2);
+    start();
+    window->invalidateAll();
+    window->paintIfInvalid();
+    EXPECT_EQ(game.paints, 1);
+    EXPECT_EQ(window->canvas().pixel(5, 5), (Color{128, 0, 0}));
+    shell->setTableColorIndex(3);
+    window->invalidateAll();
+    window->paintIfInvalid();
+    EXPECT_EQ(window->canvas().pixel(5, 5), (Color{0, 0, 153}));
+}
+
+TEST_F(ShellTest, MessagesReachTheGameHooks)
+{
+    start();
+    game.log.clear();
+    window->sendMessage(msg::stylusDown, 0, pointParam(10, 20));
+    window->sendMessage(msg::stylusUp, 0, pointParam(11, 21));
+    window->sendMessage(msg::doubleTap, 0, pointParam(12, 22));
+    window->sendMessage(msg::user, 2, 0);
+    window->sendMessage(msg::activate, 0, 0);
+    window->sendMessage(msg::settingChange, 0, 0);
+    const std::vector<std::string> expected{"down 10 20", "up 11 21", "dbl 12 22", "gameMessage 2"};
+    EXPECT_EQ(game.log, expected);
+}
+
+TEST_F(ShellTest, MenuCommands)
+{
+    start();
+    game.log.clear();
+    events.clear();
+    window->sendMessage(msg::command, command::newGame, 0);
+    EXPECT_EQ(game.log, std::vector<std::string>{"newGame"});
+
+    window->sendMessage(msg::command, command::about, 0);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]["text"], "Fake Game 1.3");
+    EXPECT_EQ(events[0]["caption"], "About");
+    EXPECT_EQ(events[0]["icon"], "none");
+
+    window->sendMessage(msg::command, command::rules, 0);
+    EXPECT_EQ(events.back(), (json{{"event", "help"}, {"link", "file:fake.0409.htm#99"}}));
+
+    // Options and Statistics do nothing until their dialogs are connected, then run them.
+    const auto before = events.size();
+    window->sendMessage(msg::command, command::options, 0);
+    window->sendMessage(msg::command, command::statistics, 0);
+    EXPECT_EQ(events.size(), before);
+    int opened = 0;
+    shell->setOptionsHandler([&] { opened += 1; });
+    shell->setStatisticsHandler([&] { opened += 10; });
+    window->sendMessage(msg::command, command::options, 0);
+    window->sendMessage(msg::command, command::statistics, 0);
+    EXPECT_EQ(opened, 11);
+
+    window->sendMessage(msg::command, command::exit, 0);
+    EXPECT_TRUE(window->destroyed());
+    EXPECT_EQ(game.log.back(), "tearDown");
+    shell->shutDown();   // after Exit: no second tear-down
+    EXPECT_EQ(std::count(game.log.begin(), game.log.end(), "tearDown"), 1);
+    EXPECT_EQ(mainWindow(), nullptr);
+}
+
+TEST_F(ShellTest, CloseIsExit)
+{
+    start();
+    window->sendMessage(msg::close, 0, 0);
+    EXPECT_TRUE(window->destroyed());
+    EXPECT_EQ(game.log.back(), "tearDown");
+}
+
+TEST_F(ShellTest, AcceleratorsFollowTheProgramsTable)
+{
+    start();
+    game.log.clear();
+    EXPECT_TRUE(window->translateAccelerator(AltKey{false, 'N', 'n'}));
+    EXPECT_EQ(game.log, std::vector<std::string>{"newGame"});
+    // Alt+"/" is a character accelerator: the key that types it counts, whatever its virtual key.
+    events.clear();
+    EXPECT_TRUE(window->translateAccelerator(AltKey{false, 0, '/'}));
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_EQ(events[0]["caption"], "About");
+    EXPECT_FALSE(window->translateAccelerator(AltKey{false, 'X', 'x'}));
+    EXPECT_FALSE(window->translateAccelerator(AltKey{false, 0, 'N'}));   // a character N is not the N key
+    EXPECT_TRUE(window->translateAccelerator(AltKey{true, 0, 0}));
+    EXPECT_TRUE(window->destroyed());
+}
+
+TEST_F(ShellTest, AProgramWithoutAnAcceleratorIgnoresTheKey)
+{
+    game.info_.accelerators = {{Accelerator::Kind::altF4, 0, command::exit}};
+    start();
+    game.log.clear();
+    EXPECT_FALSE(window->translateAccelerator(AltKey{false, 'N', 'n'}));
+    EXPECT_TRUE(game.log.empty());
+}
+
+TEST_F(ShellTest, StateEventMergesTheGameWithoutLettingItOverrideTheShell)
+{
+    store->write(game.info().registryKey, "cidc", 1);
+    start();
+    statusLine().set("Your move!");
+    const json state = shell->stateEvent();
+    EXPECT_EQ(state["event"], "state");
+    EXPECT_EQ(state["program"], "fake");
+    EXPECT_EQ(state["status"], "Your move!");
+    EXPECT_EQ(state["title"], "Fake Game");
+    EXPECT_EQ(state["settings"], (json{{"blackbg", 0}, {"back", 0}, {"cidc", 1}, {"cc", 100}, {"hidev", -1}}));
+    EXPECT_EQ(state["cards"], 3);
+    statusLine().clear();
+    EXPECT_TRUE(shell->stateEvent()["status"].is_null());
+}
+
+TEST_F(ShellTest, StringsAndIcons)
+{
+    start();
+    EXPECT_EQ(shell->string(1), "Fake Game");
+    EXPECT_EQ(shell->string(999), "");
+    EXPECT_TRUE(shell->buttonIcon(117).empty());
+    EXPECT_TRUE(shell->headless());
+    EXPECT_EQ(&shell->window(), window.get());
+}

@@ -1,0 +1,317 @@
+// The headless script: parsing, errors, command scopes, painting between lines, the program's
+// commands, and random play.
+#include "shell/script_runner.hpp"
+
+#include "cards/random.hpp"
+#include "fake_game.hpp"
+#include "settings/test_dir.hpp"
+#include "shell/monkey.hpp"
+#include "shell/script_commands.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+using namespace ct;
+using nlohmann::json;
+using shell_test::FakeGame;
+
+namespace {
+
+struct EventLog {
+    std::vector<json> events;
+    EventSink sink()
+    {
+        return [this](const json& e) { events.push_back(e); };
+    }
+    std::vector<json> ofKind(const std::string& kind) const
+    {
+        std::vector<json> out;
+        for (const json& e : events)
+            if (e.value("event", "") == kind)
+                out.push_back(e);
+        return out;
+    }
+};
+
+// A program run by a script against the recording game.
+class ProgramScript : public ::testing::Test {
+protected:
+    void run(const std::string& script)
+    {
+        store = std::make_unique<SettingsStore>(dir / "registry.sqlite3");
+        window = std::make_unique<HeadlessWindow>(pocketGeometry(96), out.sink());
+        shell = std::make_unique<ProgramShell>(game, *window, *store, true);
+        shell->startUp(false);
+        shell->createWindow();
+        input.str(script);
+        runner = std::make_unique<ScriptRunner>(input, *window, out.sink());
+        addProgramCommands(*runner, *shell, *window);
+        runner->run();
+    }
+    void TearDown() override
+    {
+        runner.reset();
+        shell.reset();
+        window.reset();
+    }
+
+    settings_test::TestDir dir;
+    FakeGame game;
+    EventLog out;
+    std::istringstream input;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<HeadlessWindow> window;
+    std::unique_ptr<ProgramShell> shell;
+    std::unique_ptr<ScriptRunner> runner;
+};
+
+} // namespace
+
+TEST(ScriptParse, WordsCommentsAndBlankLines)
+{
+    ScriptLine line;
+    EXPECT_FALSE(ScriptRunner::parse("", 1, line));
+    EXPECT_FALSE(ScriptRunner::parse("   \t\r", 1, line));
+    EXPECT_FALSE(ScriptRunner::parse("# tap 1 2", 1, line));
+    EXPECT_FALSE(ScriptRunner::parse("   # indented comment", 1, line));
+    ASSERT_TRUE(ScriptRunner::parse("  tap   10  20 \r", 7, line));
+    EXPECT_EQ(line.number, 7);
+    EXPECT_EQ(line.command, "tap");
+    EXPECT_EQ(line.rest, "10  20");
+    EXPECT_EQ(line.words, (std::vector<std::string>{"10", "20"}));
+    ASSERT_TRUE(ScriptRunner::parse("load {\"a\": [1, 2]}", 1, line));
+    EXPECT_EQ(line.rest, "{\"a\": [1, 2]}");
+    ASSERT_TRUE(ScriptRunner::parse("shot my shot.png", 1, line));
+    EXPECT_EQ(line.rest, "my shot.png");
+}
+
+TEST(ScriptPoints, MustBeWholeNumbersOnTheTable)
+{
+    ScriptLine line;
+    int x = 0, y = 0;
+    ASSERT_TRUE(ScriptRunner::parse("tap 0 293", 1, line));
+    parsePoint(line, Size{240, 294}, x, y);
+    EXPECT_EQ(x, 0);
+    EXPECT_EQ(y, 293);
+    for (const char* bad : {"tap", "tap 1", "tap 1 2 3", "tap a 2", "tap 1.5 2", "tap -1 2", "tap 240 2", "tap 1 294",
+                            "tap 99999999999 1"}) {
+        ASSERT_TRUE(ScriptRunner::parse(bad, 1, line));
+        EXPECT_THROW(parsePoint(line, Size{240, 294}, x, y), ScriptError) << bad;
+    }
+}
+
+TEST(ScriptKeys, AltKeysOnly)
+{
+    EXPECT_EQ(parseAltKey("alt+n").virtualKey, 'N');
+    EXPECT_EQ(parseAltKey("Alt+N").character, 'n');
+    EXPECT_EQ(parseAltKey("alt+/").character, '/');
+    EXPECT_EQ(parseAltKey("alt+/").virtualKey, 0);
+    EXPECT_TRUE(parseAltKey("alt+f4").f4);
+    for (const char* bad : {"n", "ctrl+n", "alt+", "alt+nn", "alt+f5x", "shift+alt+n"})
+        EXPECT_THROW(parseAltKey(bad), ScriptError) << bad;
+}
+
+TEST(ScriptRunnerTest, ErrorsCarryLineNumbersAndTheRunGoesOn)
+{
+    EventLog out;
+    HeadlessWindow window(pocketGeometry(96), out.sink());
+    std::istringstream input("# comment\n\nfirst\nnope 1\nthrows\nfails\nfirst\n");
+    ScriptRunner runner(input, window, out.sink());
+    int firsts = 0;
+    runner.addCommand("first", [&](const ScriptLine&) { ++firsts; });
+    runner.addCommand("throws", [](const ScriptLine&) { throw ScriptError("cannot"); });
+    runner.addCommand("fails", [](const ScriptLine&) { throw std::out_of_range("index 9"); });
+    runner.run();
+    EXPECT_TRUE(runner.ended());
+    EXPECT_EQ(firsts, 2);
+    EXPECT_EQ(runner.errorCount(), 3);
+    const auto errors = out.ofKind("error");
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_EQ(errors[0], (json{{"event", "error"}, {"line", 4}, {"text", "unknown command \"nope\""}}));
+    EXPECT_EQ(errors[1]["line"], 5);
+    EXPECT_EQ(errors[1]["text"], "cannot");
+    EXPECT_EQ(errors[2]["line"], 6);
+    EXPECT_NE(errors[2]["text"].get<std::string>().find("index 9"), std::string::npos);
+}
+
+TEST(ScriptRunnerTest, ScopesAddCommandsAndAnExclusiveScopeHidesTheRest)
+{
+    EventLog out;
+    HeadlessWindow window(pocketGeometry(96), out.sink());
+    std::istringstream input("tap\ncheck\nclose\ntap\ncheck\n");
+    ScriptRunner runner(input, window, out.sink());
+    std::vector<std::string> seen;
+    runner.addCommand("tap", [&](const ScriptLine&) { seen.push_back("tap"); });
+    bool open = false;
+    runner.addCommand("open", [&](const ScriptLine&) {});
+    // A dialog opens: its commands only, until it is closed.
+    runner.pushScope({{"check", [&](const ScriptLine&) { seen.push_back("check"); }},
+                      {"close", [&](const ScriptLine&) { open = false; }}},
+                     true);
+    open = true;
+    runner.run([&] { return !open; });
+    runner.popScope();
+    EXPECT_FALSE(runner.ended());
+    EXPECT_EQ(seen, (std::vector<std::string>{"check"}));
+    ASSERT_EQ(out.ofKind("error").size(), 1u);
+    EXPECT_EQ(out.ofKind("error")[0]["line"], 1);   // "tap" while the dialog was open
+
+    runner.run();   // the rest of the script at the program's level
+    EXPECT_EQ(seen, (std::vector<std::string>{"check", "tap"}));
+    EXPECT_EQ(out.ofKind("error").size(), 2u);   // "check" without a dialog
+    EXPECT_EQ(activeScript(), &runner);
+}
+
+TEST(ScriptRunnerTest, PaintsBetweenLinesAndStopsWithTheWindow)
+{
+    EventLog out;
+    HeadlessWindow window(pocketGeometry(96), out.sink());
+    std::vector<std::string> log;
+    window.setProcedure([&](Window&, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        if (m == msg::paint)
+            log.push_back("paint");
+        return 0;
+    });
+    std::istringstream input("change\nchange\nlook\nexit\nlook\n");
+    ScriptRunner runner(input, window, out.sink());
+    runner.addCommand("change", [&](const ScriptLine&) {
+        log.push_back("change");
+        window.invalidate(Rect{0, 0, 10, 10});
+    });
+    runner.addCommand("look", [&](const ScriptLine&) { log.push_back("look"); });
+    runner.addCommand("exit", [&](const ScriptLine&) { window.destroy(); });
+    runner.run();
+    EXPECT_EQ(log, (std::vector<std::string>{"change", "paint", "change", "paint", "look"}));
+    EXPECT_TRUE(runner.ended());
+}
+
+TEST_F(ProgramScript, StylusMenuKeysAndAnswers)
+{
+    run("tap 10 20\n"
+        "dbl 5 6\n"
+        "down 1 2\n"
+        "up 3 4\n"
+        "menu new\n"
+        "key alt+n\n"
+        "key alt+q\n"
+        "answer no\n"
+        "menu about\n"
+        "menu rules\n"
+        "menu bogus\n"
+        "answer maybe\n"
+        "tap 300 10\n");
+    const std::vector<std::string> expected{"attach",     "startValues 0 cidc=0", "windowSetUp", "windowCreated",
+                                            "gameMessage 0", "down 10 20",         "up 10 20",    "down 5 6",
+                                            "up 5 6",     "dbl 5 6",               "up 5 6",      "down 1 2",
+                                            "up 3 4",     "newGame",               "newGame"};
+    EXPECT_EQ(game.log, expected);
+    const auto boxes = out.ofKind("msgbox");
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0]["answer"], "ok");   // the queued "no" cannot answer an OK box
+    EXPECT_EQ(out.ofKind("help").size(), 1u);
+    const auto errors = out.ofKind("error");
+    ASSERT_EQ(errors.size(), 3u);
+    EXPECT_EQ(errors[0]["line"], 11);
+    EXPECT_EQ(errors[1]["line"], 12);
+    EXPECT_EQ(errors[2]["line"], 13);
+    EXPECT_EQ(out.ofKind("title").size(), 1u);
+}
+
+TEST_F(ProgramScript, DoubleTapsOfAProgramWithoutThemArriveAsTaps)
+{
+    game.info_.doubleTaps = false;
+    run("dbl 5 6\n");
+    const std::vector<std::string> tail(game.log.end() - 4, game.log.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"down 5 6", "up 5 6", "down 5 6", "up 5 6"}));
+}
+
+TEST_F(ProgramScript, StateLoadShotAndQuit)
+{
+    const auto shot = dir / "table.png";
+    run("state\n"
+        "load {\"x\": 1}\n"
+        "load {\"bad\": 1}\n"
+        "load [1, 2]\n"
+        "load {oops\n"
+        "shot " + shot.string() + "\n"
+        "shot /nonexistent-dir/t.png\n"
+        "state extra\n"
+        "quit\n"
+        "menu exit\n");
+    const auto states = out.ofKind("state");
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0]["program"], "fake");
+    EXPECT_EQ(game.loaded, (json{{"x", 1}}));
+    EXPECT_TRUE(std::filesystem::exists(shot));
+    const auto errors = out.ofKind("error");
+    ASSERT_EQ(errors.size(), 5u);
+    EXPECT_NE(errors[0]["text"].get<std::string>().find("bad is bad"), std::string::npos);
+    EXPECT_EQ(errors[1]["line"], 4);
+    EXPECT_EQ(errors[2]["line"], 5);
+    EXPECT_EQ(errors[3]["line"], 7);
+    EXPECT_EQ(errors[4]["line"], 8);
+    EXPECT_FALSE(window->destroyed());   // quit ended the script before "menu exit"
+    EXPECT_TRUE(runner->ended());
+}
+
+TEST_F(ProgramScript, ExitEndsTheScript)
+{
+    run("menu exit\nstate\n");
+    EXPECT_TRUE(window->destroyed());
+    EXPECT_TRUE(out.ofKind("state").empty());
+    EXPECT_EQ(game.log.back(), "tearDown");
+}
+
+TEST(Monkey, ReproducibleCountsViolationsAndLeavesTheGameGeneratorAlone)
+{
+    auto play = [](long events, std::uint32_t seed, std::vector<std::string> violations, std::vector<json>& printed,
+                   std::vector<std::string>& log) {
+        settings_test::TestDir dir;
+        SettingsStore store(dir / "registry.sqlite3");
+        FakeGame game;
+        game.violations = std::move(violations);
+        game.targets = {Rect{10, 10, 20, 20}};
+        HeadlessWindow window(pocketGeometry(96), {});
+        ProgramShell shell(game, window, store, true);
+        shell.startUp(false);
+        shell.createWindow();
+        randomState() = {};
+        const MonkeyResult result = runMonkey(game, window, events, seed, [&](const json& e) { printed.push_back(e); });
+        EXPECT_EQ(randomState().s1, 0);   // the game's own generator was never drawn from
+        log = game.log;
+        return result;
+    };
+
+    std::vector<json> printed;
+    std::vector<std::string> first, second;
+    const MonkeyResult a = play(300, 5, {}, printed, first);
+    EXPECT_EQ(a.events, 300);
+    EXPECT_EQ(a.violations, 0);
+    EXPECT_GE(a.games, 1);
+    ASSERT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printed[0]["event"], "monkey");
+    EXPECT_EQ(printed[0]["events"], 300);
+    // Most taps land on the game's targets.
+    long onTarget = 0, downs = 0;
+    for (const std::string& entry : first) {
+        int x = 0, y = 0;
+        if (std::sscanf(entry.c_str(), "down %d %d", &x, &y) == 2) {
+            ++downs;
+            onTarget += pointInRect(x, y, Rect{10, 10, 20, 20}) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(onTarget * 2, downs);
+
+    printed.clear();
+    play(300, 5, {}, printed, second);
+    EXPECT_EQ(first, second);   // same seed, same play
+
+    printed.clear();
+    const MonkeyResult bad = play(30, 9, {"a card is lost"}, printed, second);
+    EXPECT_EQ(bad.violations, 30);
+    ASSERT_EQ(printed.size(), static_cast<std::size_t>(maximumViolationsShown) + 1);
+    EXPECT_EQ(printed[0], (json{{"event", "violation"}, {"after", 1}, {"text", "a card is lost"}}));
+    EXPECT_EQ(printed.back()["violations"], 30);
+}

@@ -1,0 +1,7 @@
+# Unit tests of the shell: command line, start-up and window procedure, scripts, random play.
+add_unit_tests(shell_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_shell_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/script_test.cpp
+  LIBS cardtable)
