@@ -7,3 +7,5 @@ target_sources(cardtable PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/sdl_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp
 )
+# The dialog manager.
+target_sources(cardtable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp)

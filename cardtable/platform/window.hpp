@@ -9,6 +9,8 @@
 
 namespace ct {
 
+class Dialog;
+
 // Window messages: numbered, delivered to a window procedure, sent synchronously.
 namespace msg {
 inline constexpr unsigned create = 0x0001;
@@ -54,6 +56,9 @@ public:
     virtual void openHelp(std::string_view link) = 0;
     // Ends the message loop after the destroy message has run.
     virtual void destroy() = 0;
+    // Runs a dialog modally over the window (begin, input, painting) until it ends; returns the
+    // dialog's result. A window that cannot show dialogs cancels them.
+    virtual int runDialog(Dialog& /*dialog*/) { return 2; }
 };
 
 } // namespace ct

@@ -5,6 +5,8 @@
 #include "cards/card_style.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
+#include "shell/options_dialog.hpp"
+#include "shell/statistics_dialog.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -94,6 +96,12 @@ public:
     virtual std::vector<std::string> consistencyViolations() const = 0;
     // Device-pixel rectangles worth tapping for random play (buttons, tap areas, card sets).
     virtual std::vector<Rect> monkeyTargets() const = 0;
+
+    // The program's rows of the Options dialog, built when the dialog opens. The default has
+    // only the shared card back and table colour lists.
+    virtual OptionsDescription optionsDialog() { return defaultOptionsDescription(); }
+    // The counts the Statistics dialog shows; the default is "statc" and "statu".
+    virtual StatisticsDescription statisticsDialog() { return defaultStatisticsDescription(*this); }
 };
 
 } // namespace ct

@@ -22,6 +22,9 @@ public:
     // "blackbg" and "back" as read at start-up and changed by the Options dialog.
     virtual int tableColorIndex() const = 0;
     virtual int cardBackIndex() const = 0;
+    // Stores a new "blackbg" or "back" for the rest of the run (the Options dialog writes it).
+    virtual void setTableColorIndex(int index) = 0;
+    virtual void setCardBackIndex(int index) = 0;
     // Sends the game's own message synchronously (msg::user with the step code).
     void sendGameMessage(int code) { window().sendMessage(0x0400, static_cast<unsigned>(code), 0); }
     // True under --headless.

@@ -1,0 +1,441 @@
+// The dialog manager's model: layout, input by stylus and keys, script operations and state.
+#include "platform/dialog.hpp"
+
+#include "cards/layout.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using ct::ControlKind;
+using ct::Dialog;
+using ct::DialogKey;
+
+struct Received {
+    unsigned message;
+    int id;
+    unsigned notification;
+    friend bool operator==(const Received&, const Received&) = default;
+};
+
+// An Options-like dialog: heading, two lists, a check box, a combo box with its label, a button.
+ct::DialogTemplate sampleTemplate()
+{
+    ct::DialogTemplate t;
+    t.resource = 130;
+    t.title = "Options";
+    t.width = 124;
+    t.height = 120;
+    t.fullScreen = true;
+    t.controls = {
+        {ct::dlg::idStatic, ControlKind::staticText, "Card back              Background", 3, 3, 118, 10},
+        {1003, ControlKind::listBox, "", 3, 14, 59, 44},
+        {1006, ControlKind::listBox, "", 63, 14, 59, 44},
+        {1011, ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10},
+        {ct::dlg::idStatic, ControlKind::staticText, "Game type", 3, 87, 40, 10},
+        {1015, ControlKind::comboBox, "", 45, 85, 77, 60},
+        {1012, ControlKind::button, "Clear", 3, 102, 40, 14},
+    };
+    return t;
+}
+
+// Records every message; fills the lists at initDialog; ends on OK and cancel when `handles`.
+class Recorder {
+public:
+    std::vector<Received> received;
+    bool handles = true;
+
+    Dialog::Procedure procedure()
+    {
+        return [this](Dialog& d, unsigned message, std::uintptr_t wParam, std::intptr_t) {
+            received.push_back({message, message == ct::dlg::command ? ct::commandId(wParam) : 0,
+                                message == ct::dlg::command ? ct::commandNotification(wParam) : 0});
+            if (message == ct::dlg::initDialog) {
+                for (const char* name : {"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"})
+                    d.addString(1003, name);
+                for (const char* name : {"Green", "Black", "DarkRed", "Blue", "Gray"})
+                    d.addString(1006, name);
+                for (const char* name : {"Thrown up", "Thrown up. Transfer", "Bulk"})
+                    d.addString(1015, name);
+                d.setSelection(1015, 1);
+                return 1;
+            }
+            const int id = ct::commandId(wParam);
+            if (handles && (id == ct::dlg::idOk || id == ct::dlg::idCancel)) {
+                d.end(id);
+                return 1;
+            }
+            return 0;
+        };
+    }
+    std::vector<Received> commands() const
+    {
+        std::vector<Received> out;
+        for (const Received& r : received)
+            if (r.message == ct::dlg::command)
+                out.push_back(r);
+        return out;
+    }
+};
+
+struct Point {
+    int x;
+    int y;
+};
+
+Point centre(const ct::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+void tap(Dialog& d, Point p)
+{
+    d.stylusDown(p.x, p.y);
+    d.stylusUp(p.x, p.y);
+}
+
+// The middle of list row `row` of a list control.
+Point listRow(const Dialog& d, int id, int row)
+{
+    const ct::Rect r = d.controlRect(id);
+    return {r.left + 10, r.top + 1 + row * d.itemHeight() + d.itemHeight() / 2};
+}
+
+class DialogModel : public ::testing::Test {
+protected:
+    void SetUp() override { dialog.begin({240, 320}); }
+    Recorder recorder;
+    Dialog dialog{sampleTemplate(), recorder.procedure()};
+};
+
+TEST_F(DialogModel, StartsWithInitDialogOnceAndListsWithoutSelection)
+{
+    dialog.begin({240, 320});   // a second begin changes nothing
+    ASSERT_EQ(recorder.received.size(), 1u);
+    EXPECT_EQ(recorder.received[0].message, ct::dlg::initDialog);
+    EXPECT_EQ(dialog.selection(1003), ct::dlg::lbErr);
+    EXPECT_EQ(dialog.selection(1006), ct::dlg::lbErr);
+    EXPECT_EQ(dialog.itemCount(1003), 5);
+    EXPECT_EQ(dialog.text(1015), "Thrown up. Transfer");
+    EXPECT_FALSE(dialog.ended());
+}
+
+TEST_F(DialogModel, CheckBoxTogglesByTapAndSpaceAndTellsTheProcedure)
+{
+    const Point box = centre(dialog.controlRect(1011));
+    tap(dialog, box);
+    EXPECT_EQ(dialog.isChecked(1011), 1);
+    tap(dialog, box);
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+    EXPECT_EQ(recorder.commands(), (std::vector<Received>{{ct::dlg::command, 1011, ct::dlg::buttonClicked},
+                                                          {ct::dlg::command, 1011, ct::dlg::buttonClicked}}));
+
+    // Lifting the stylus outside the box takes the press back.
+    dialog.stylusDown(box.x, box.y);
+    dialog.stylusUp(box.x, dialog.frame().bottom - 1);
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+    EXPECT_EQ(recorder.commands().size(), 2u);
+
+    // The tap gave the box the focus; Space toggles it.
+    EXPECT_EQ(dialog.focusId(), 1011);
+    dialog.key(DialogKey::space);
+    EXPECT_EQ(dialog.isChecked(1011), 1);
+    EXPECT_EQ(recorder.commands().size(), 3u);
+
+    // The procedure's own setCheck does not notify.
+    dialog.setCheck(1011, false);
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+    EXPECT_EQ(recorder.commands().size(), 3u);
+}
+
+TEST_F(DialogModel, ListSelectsByTapAndArrows)
+{
+    tap(dialog, listRow(dialog, 1003, 2));
+    EXPECT_EQ(dialog.selection(1003), 2);
+    EXPECT_EQ(recorder.commands().back(), (Received{ct::dlg::command, 1003, ct::dlg::selectionChanged}));
+    EXPECT_EQ(dialog.focusId(), 1003);
+
+    dialog.key(DialogKey::down);
+    EXPECT_EQ(dialog.selection(1003), 3);
+    dialog.key(DialogKey::down);
+    dialog.key(DialogKey::down);   // already on the last item: nothing changes
+    EXPECT_EQ(dialog.selection(1003), 4);
+    EXPECT_EQ(recorder.commands().size(), 3u);
+    dialog.key(DialogKey::up);
+    EXPECT_EQ(dialog.selection(1003), 3);
+
+    // Tapping the same item again is no change; the other list is untouched.
+    tap(dialog, listRow(dialog, 1003, 3));
+    EXPECT_EQ(recorder.commands().size(), 4u);
+    EXPECT_EQ(dialog.selection(1006), ct::dlg::lbErr);
+
+    // From no selection the first arrow selects the first item.
+    dialog.key(DialogKey::tab);
+    ASSERT_EQ(dialog.focusId(), 1006);
+    dialog.key(DialogKey::up);
+    EXPECT_EQ(dialog.selection(1006), 0);
+}
+
+TEST(DialogList, LongListScrollsToKeepTheSelectionVisible)
+{
+    ct::DialogTemplate t;
+    t.resource = 200;
+    t.width = 100;
+    t.height = 60;
+    t.controls = {{7, ControlKind::listBox, "", 2, 2, 60, 40}};
+    Dialog d(t, [](Dialog& dialog, unsigned message, std::uintptr_t, std::intptr_t) {
+        if (message == ct::dlg::initDialog)
+            for (int i = 0; i < 20; ++i)
+                dialog.addString(7, "item " + std::to_string(i));
+        return 0;
+    });
+    d.begin({240, 320});
+    for (int i = 0; i < 19; ++i)
+        d.key(DialogKey::down);
+    EXPECT_EQ(d.selection(7), 18);
+    // The top row now shows a later item: tapping it selects that item, not item 0.
+    tap(d, listRow(d, 7, 0));
+    EXPECT_GT(d.selection(7), 0);
+    EXPECT_LT(d.selection(7), 18);
+}
+
+TEST_F(DialogModel, TabMovesFocusOverControlsThatTakeItAndWraps)
+{
+    EXPECT_EQ(dialog.focusId(), 1003);   // the first one in template order
+    std::vector<int> order;
+    for (int i = 0; i < 5; ++i) {
+        dialog.key(DialogKey::tab);
+        order.push_back(dialog.focusId());
+    }
+    EXPECT_EQ(order, (std::vector<int>{1006, 1011, 1015, 1012, 1003}));
+    dialog.key(DialogKey::backTab);
+    EXPECT_EQ(dialog.focusId(), 1012);
+    dialog.key(DialogKey::backTab);
+    EXPECT_EQ(dialog.focusId(), 1015);
+}
+
+TEST_F(DialogModel, EscapeCancelsAndEnterConfirms)
+{
+    dialog.key(DialogKey::escape);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(dialog.result(), ct::dlg::idCancel);
+    EXPECT_EQ(recorder.commands().back().id, ct::dlg::idCancel);
+
+    Recorder other;
+    Dialog second(sampleTemplate(), other.procedure());
+    second.begin({240, 320});
+    second.key(DialogKey::enter);
+    EXPECT_EQ(second.result(), ct::dlg::idOk);
+    // Input after the end does nothing.
+    second.key(DialogKey::escape);
+    EXPECT_EQ(second.result(), ct::dlg::idOk);
+    EXPECT_EQ(other.commands().size(), 1u);
+}
+
+TEST_F(DialogModel, DoneButtonAndMenuOkSendCommandOne)
+{
+    tap(dialog, centre(dialog.doneButtonRect()));
+    EXPECT_EQ(dialog.result(), ct::dlg::idOk);
+
+    Recorder other;
+    Dialog second(sampleTemplate(), other.procedure());
+    second.begin({240, 320});
+    const ct::Rect ok = second.menuOkRect();
+    EXPECT_EQ(ok.bottom, 320);
+    tap(second, centre(ok));
+    EXPECT_TRUE(second.ended());
+    EXPECT_EQ(other.commands(), (std::vector<Received>{{ct::dlg::command, ct::dlg::idOk, ct::dlg::buttonClicked}}));
+}
+
+TEST(DialogClose, AProcedureThatIgnoresOkOrCancelStillLetsTheUserOut)
+{
+    Recorder recorder;
+    recorder.handles = false;
+    Dialog d(sampleTemplate(), recorder.procedure());
+    d.begin({240, 320});
+    d.key(DialogKey::escape);
+    EXPECT_TRUE(d.ended());
+    EXPECT_EQ(d.result(), ct::dlg::idCancel);
+}
+
+TEST_F(DialogModel, ComboOpensPicksAndClosesWithoutEndingTheDialog)
+{
+    const ct::Rect combo = dialog.controlRect(1015);
+    tap(dialog, centre(combo));
+    ASSERT_TRUE(dialog.comboOpen());
+    // The dropped list lies below the box: row 2 is "Bulk".
+    const Point third{combo.left + 10, combo.bottom + 1 + 2 * dialog.itemHeight() + dialog.itemHeight() / 2};
+    tap(dialog, third);
+    EXPECT_FALSE(dialog.comboOpen());
+    EXPECT_EQ(dialog.selection(1015), 2);
+    EXPECT_EQ(recorder.commands().back(), (Received{ct::dlg::command, 1015, ct::dlg::selectionChanged}));
+
+    // Keys: Space opens, Up moves, Escape closes the list only, Enter picks.
+    dialog.key(DialogKey::space);
+    ASSERT_TRUE(dialog.comboOpen());
+    dialog.key(DialogKey::escape);
+    EXPECT_FALSE(dialog.comboOpen());
+    EXPECT_FALSE(dialog.ended());
+    dialog.key(DialogKey::space);
+    dialog.key(DialogKey::up);
+    dialog.key(DialogKey::enter);
+    EXPECT_EQ(dialog.selection(1015), 1);
+    EXPECT_FALSE(dialog.ended());
+
+    // A tap elsewhere closes the list and does nothing else.
+    tap(dialog, centre(combo));
+    tap(dialog, centre(dialog.controlRect(1011)));
+    EXPECT_FALSE(dialog.comboOpen());
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+
+    // Closed, the arrows change the selection at once.
+    dialog.key(DialogKey::down);
+    EXPECT_EQ(dialog.selection(1015), 2);
+}
+
+TEST_F(DialogModel, ScriptOperationsActLikeTheUser)
+{
+    EXPECT_EQ(dialog.check(1011, 1), "");
+    EXPECT_EQ(dialog.isChecked(1011), 1);
+    EXPECT_EQ(dialog.check(1011, 1), "");   // already ticked: no click
+    EXPECT_EQ(recorder.commands().size(), 1u);
+    EXPECT_EQ(dialog.select(1006, 3), "");
+    EXPECT_EQ(dialog.selection(1006), 3);
+    EXPECT_EQ(dialog.select(1015, 0), "");
+    EXPECT_EQ(dialog.click(1012), "");
+    EXPECT_EQ(recorder.commands(), (std::vector<Received>{{ct::dlg::command, 1011, ct::dlg::buttonClicked},
+                                                          {ct::dlg::command, 1006, ct::dlg::selectionChanged},
+                                                          {ct::dlg::command, 1015, ct::dlg::selectionChanged},
+                                                          {ct::dlg::command, 1012, ct::dlg::buttonClicked}}));
+    EXPECT_EQ(dialog.click(1011), "");
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+    EXPECT_EQ(dialog.ok(), "");
+    EXPECT_EQ(dialog.result(), ct::dlg::idOk);
+}
+
+TEST_F(DialogModel, ScriptOperationsReportBadRequestsAndChangeNothing)
+{
+    EXPECT_EQ(dialog.check(999, 1), "the dialog has no control 999");
+    EXPECT_EQ(dialog.check(1003, 1), "control 1003 is not a check box");
+    EXPECT_EQ(dialog.check(1011, 2), "a check box is set with 0 or 1, not 2");
+    EXPECT_EQ(dialog.select(1003, 5), "control 1003 has no item 5 (it has 5)");
+    EXPECT_EQ(dialog.select(1003, -1), "control 1003 has no item -1 (it has 5)");
+    EXPECT_EQ(dialog.select(1011, 0), "control 1011 is not a list or combo box");
+    EXPECT_EQ(dialog.click(1003), "control 1003 cannot be clicked");
+    EXPECT_EQ(dialog.click(ct::dlg::idStatic), "the dialog has no control -1");
+    EXPECT_TRUE(recorder.commands().empty());
+    EXPECT_EQ(dialog.selection(1003), ct::dlg::lbErr);
+    EXPECT_EQ(dialog.isChecked(1011), 0);
+
+    EXPECT_EQ(dialog.cancel(), "");
+    EXPECT_EQ(dialog.result(), ct::dlg::idCancel);
+    for (const std::string& error : {dialog.ok(), dialog.cancel(), dialog.check(1011, 1), dialog.select(1003, 0),
+                                     dialog.click(1012)})
+        EXPECT_EQ(error, "no dialog is open");
+}
+
+TEST_F(DialogModel, StateGivesEachControlTheFieldsThatApply)
+{
+    dialog.select(1003, 4);
+    dialog.check(1011, 1);
+    const nlohmann::json state = dialog.state();
+    EXPECT_EQ(state["event"], "dialog");
+    EXPECT_EQ(state["template"], 130);
+    EXPECT_EQ(state["title"], "Options");
+    const nlohmann::json& c = state["controls"];
+    ASSERT_EQ(c.size(), 7u);
+    EXPECT_EQ(c[0], (nlohmann::json{{"id", -1}, {"kind", "static"}, {"text", "Card back              Background"}}));
+    EXPECT_EQ(c[1], (nlohmann::json{{"id", 1003},
+                                    {"kind", "list"},
+                                    {"items", {"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}},
+                                    {"selection", 4}}));
+    EXPECT_EQ(c[2]["selection"], -1);
+    EXPECT_EQ(c[3], (nlohmann::json{{"id", 1011}, {"kind", "check"}, {"text", "Show the number of cards left"},
+                                    {"checked", 1}}));
+    EXPECT_EQ(c[5]["kind"], "combo");
+    EXPECT_EQ(c[5]["text"], "Thrown up. Transfer");
+    EXPECT_EQ(c[5]["selection"], 1);
+    EXPECT_EQ(c[6], (nlohmann::json{{"id", 1012}, {"kind", "button"}, {"text", "Clear"}}));
+}
+
+TEST(DialogOperations, WrongControlsAndIndicesGiveErrorsNotCrashes)
+{
+    Recorder recorder;
+    Dialog d(sampleTemplate(), recorder.procedure());
+    d.begin({240, 320});
+    EXPECT_EQ(d.addString(1011, "x"), ct::dlg::lbErr);
+    EXPECT_EQ(d.addString(4242, "x"), ct::dlg::lbErr);
+    EXPECT_EQ(d.setSelection(1003, 2), 2);
+    // Out of range clears the selection, as a list box does.
+    EXPECT_EQ(d.setSelection(1003, 9), ct::dlg::lbErr);
+    EXPECT_EQ(d.selection(1003), ct::dlg::lbErr);
+    EXPECT_EQ(d.setSelection(1015, -1), ct::dlg::lbErr);
+    EXPECT_EQ(d.text(1015), "");
+    EXPECT_FALSE(d.setText(1003, "x"));
+    EXPECT_FALSE(d.setText(4242, "x"));
+    EXPECT_FALSE(d.setCheck(1003, true));
+    EXPECT_EQ(d.isChecked(4242), 0);
+    EXPECT_EQ(d.selection(4242), ct::dlg::lbErr);
+    EXPECT_EQ(d.itemCount(1011), ct::dlg::lbErr);
+    EXPECT_TRUE(d.setText(1012, "Again"));
+    EXPECT_EQ(d.text(1012), "Again");
+}
+
+class DialogUnits : public ::testing::Test {
+protected:
+    void TearDown() override { ct::setScreenDensity(96, 96); }
+};
+
+TEST_F(DialogUnits, ScaleWithTheScreenDensity)
+{
+    ct::setScreenDensity(96, 96);
+    EXPECT_EQ(ct::dialogUnitsToPixelsX(124), 186);
+    EXPECT_EQ(ct::dialogUnitsToPixelsY(120), 195);
+    EXPECT_EQ(ct::dialogUnitsToPixelsX(111), 167);   // 166.5 rounds up
+    EXPECT_EQ(ct::dialogUnitsToPixelsY(0), 0);
+    ct::setScreenDensity(192, 192);
+    EXPECT_EQ(ct::dialogUnitsToPixelsX(124), 372);
+    EXPECT_EQ(ct::dialogUnitsToPixelsY(120), 390);
+}
+
+TEST_F(DialogUnits, ControlsLieWhereTheTemplatePutsThemAndMoveWithTheDialog)
+{
+    ct::DialogTemplate t;
+    t.resource = 131;
+    t.title = "Statistics";
+    t.width = 111;
+    t.height = 30;
+    t.controls = {{1010, ControlKind::button, "Clear", 73, 8, 33, 14}};
+    Dialog d(t, {});
+    d.begin({240, 320});
+    const ct::Rect frame = d.frame();
+    EXPECT_EQ(frame.width(), 167 + 2);
+    // Not full screen: centred on the screen until moved.
+    EXPECT_EQ(frame.left, (240 - frame.width()) / 2);
+    EXPECT_EQ(frame.top, (320 - frame.height()) / 2);
+    const ct::Rect button = d.controlRect(1010);
+    EXPECT_EQ(button.width(), ct::dialogUnitsToPixelsX(106) - ct::dialogUnitsToPixelsX(73));
+    EXPECT_EQ(button.left - frame.left, 1 + ct::dialogUnitsToPixelsX(73));
+    d.moveTo(5, 7);
+    EXPECT_EQ(d.frame().left, 5);
+    EXPECT_EQ(d.frame().top, 7);
+    EXPECT_EQ(d.controlRect(1010).left - 5, button.left - frame.left);
+    EXPECT_TRUE(d.menuOkRect().width() == 0);
+    // A dialog without a procedure still closes.
+    d.key(DialogKey::enter);
+    EXPECT_EQ(d.result(), ct::dlg::idOk);
+}
+
+TEST(DialogFullScreen, CoversTheScreen)
+{
+    Recorder recorder;
+    Dialog d(sampleTemplate(), recorder.procedure());
+    d.begin({240, 320});
+    EXPECT_EQ(d.frame(), (ct::Rect{0, 0, 240, 320}));
+    // The content lies between the title bar and the menu bar.
+    EXPECT_GT(d.controlRect(1003).top, d.doneButtonRect().bottom);
+    EXPECT_LE(d.controlRect(1012).bottom, d.menuOkRect().top);
+}
+
+} // namespace

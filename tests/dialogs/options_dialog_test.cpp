@@ -1,0 +1,280 @@
+// The Options dialog procedure over sample programs: what OK stores, writes and restarts, in
+// which order, and that cancel leaves everything as it was.
+#include "shell/options_dialog.hpp"
+
+#include "dialogs/dialog_fakes.hpp"
+#include "dialogs/sample_programs.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using dialog_test::FakeShell;
+using dialog_test::ScratchDir;
+
+class OptionsDialog : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    std::filesystem::path database = dir.file("registry.sqlite3");
+    FakeShell shell{database};
+
+    // Reads what is stored through a second store on the same file, as the next run would.
+    std::uint32_t stored(const std::string& name)
+    {
+        ct::SettingsStore other(database);
+        return other.read("Software\\qv\\test", name);
+    }
+    bool written(const std::string& name)
+    {
+        // A value never written reads 0; write a marker first where 0 is a possible value.
+        return stored(name) != 0;
+    }
+    int run(const ct::OptionsDescription& description, std::function<void(ct::Dialog&)> user)
+    {
+        shell.fakeWindow.user = std::move(user);
+        return ct::runOptionsDialog(shell, description);
+    }
+};
+
+TEST_F(OptionsDialog, OpensFullScreenWithListsUnselectedAndBoxesFromTheSettings)
+{
+    dialog_test::TypeProgram program{shell};
+    program.type = 3;
+    program.cidc = 1;
+    program.spread = 5;
+    shell.strings[319] = "Plaiting";
+    shell.strings[327] = "Navy";   // the program's own string wins over the shared name
+    nlohmann::json state;
+    run(program.options(), [&](ct::Dialog& d) { state = d.state(); });
+
+    EXPECT_EQ(state["template"], 130);
+    EXPECT_EQ(state["title"], "Options");
+    EXPECT_EQ(shell.fakeWindow.lastFrame, (ct::Rect{0, 0, 240, 320}));
+    const auto& c = state["controls"];
+    ASSERT_EQ(c.size(), 8u);   // heading, two lists and the program's five controls
+    EXPECT_EQ(c[0]["text"], "Card back              Background");
+    EXPECT_EQ(c[1]["id"], 1003);
+    EXPECT_EQ(c[1]["items"], (nlohmann::json{"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}));
+    EXPECT_EQ(c[1]["selection"], -1);
+    EXPECT_EQ(c[2]["id"], 1006);
+    EXPECT_EQ(c[2]["items"], (nlohmann::json{"Green", "Black", "DarkRed", "Navy", "Gray"}));
+    EXPECT_EQ(c[2]["selection"], -1);
+    EXPECT_EQ(c[3]["checked"], 1);   // 1011 "cidc" 1
+    EXPECT_EQ(c[4]["checked"], 0);   // 1008 "wc" 0
+    EXPECT_EQ(c[6]["selection"], 3);
+    EXPECT_EQ(c[6]["text"], "Bulk. Transfer");
+    EXPECT_EQ(c[7]["checked"], 1);   // 1014: spread 5
+}
+
+TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColour)
+{
+    dialog_test::TypeProgram program{shell};
+    shell.colorIndex = 2;
+    shell.backIndex = 3;
+    const auto description = program.options();
+    EXPECT_EQ(run(description, [](ct::Dialog& d) { EXPECT_EQ(d.ok(), ""); }), 1);
+    EXPECT_EQ(shell.colorIndex, 2);
+    EXPECT_EQ(shell.backIndex, 3);
+    EXPECT_TRUE(program.backsGiven.empty());
+    EXPECT_FALSE(written("blackbg"));
+    EXPECT_FALSE(written("back"));
+    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
+}
+
+TEST_F(OptionsDialog, OkStoresAndWritesEveryValueOfTheDialog)
+{
+    dialog_test::TypeProgram program{shell};
+    const auto description = program.options();
+    EXPECT_EQ(run(description,
+                  [](ct::Dialog& d) {
+                      EXPECT_EQ(d.check(1011, 1), "");
+                      EXPECT_EQ(d.check(1008, 1), "");
+                      EXPECT_EQ(d.check(1014, 1), "");
+                      EXPECT_EQ(d.select(1015, 4), "");
+                      EXPECT_EQ(d.select(1006, 3), "");
+                      EXPECT_EQ(d.select(1003, 2), "");
+                      EXPECT_EQ(d.ok(), "");
+                  }),
+              1);
+    // The program's variables and the shell's indices.
+    EXPECT_EQ(program.type, 4);
+    EXPECT_EQ(program.cidc, 1);
+    EXPECT_EQ(program.wc, 1);
+    EXPECT_EQ(program.spread, 5);
+    EXPECT_EQ(shell.colorIndex, 3);
+    EXPECT_EQ(shell.backIndex, 2);
+    EXPECT_EQ(program.backsGiven, std::vector<int>{2});
+    // The store, read back as the next start would.
+    EXPECT_EQ(stored("type"), 4u);
+    EXPECT_EQ(stored("cidc"), 1u);
+    EXPECT_EQ(stored("wc"), 1u);
+    EXPECT_EQ(stored("hidev"), 5u);
+    EXPECT_EQ(stored("blackbg"), 3u);
+    EXPECT_EQ(stored("back"), 2u);
+}
+
+TEST_F(OptionsDialog, OkWritesUnchangedValuesToo)
+{
+    dialog_test::SwitchProgram program{shell};
+    program.one = 1;
+    // A stale stored value that no longer matches the variable: OK overwrites it.
+    shell.settings().write("range", 7);
+    run(program.options(), [](ct::Dialog& d) { d.ok(); });
+    EXPECT_EQ(stored("hidev"), 4u);   // clear box: 4, even though the variable was 0
+    EXPECT_EQ(stored("one"), 1u);
+    EXPECT_EQ(stored("range"), 0u);
+    EXPECT_TRUE(program.events.empty());
+}
+
+TEST_F(OptionsDialog, CancelStoresNothing)
+{
+    dialog_test::TypeProgram program{shell};
+    program.type = 1;
+    shell.colorIndex = 1;
+    shell.backIndex = 1;
+    EXPECT_EQ(run(program.options(),
+                  [](ct::Dialog& d) {
+                      d.check(1011, 1);
+                      d.check(1014, 1);
+                      d.select(1015, 5);
+                      d.select(1003, 4);
+                      d.select(1006, 4);
+                      EXPECT_EQ(d.cancel(), "");
+                  }),
+              2);
+    EXPECT_EQ(program.type, 1);
+    EXPECT_EQ(program.cidc, 0);
+    EXPECT_EQ(program.spread, 4);
+    EXPECT_EQ(shell.colorIndex, 1);
+    EXPECT_EQ(shell.backIndex, 1);
+    EXPECT_TRUE(program.backsGiven.empty());
+    EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
+    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 0);
+    // Nothing was written: the store was never even created.
+    EXPECT_FALSE(std::filesystem::exists(database));
+}
+
+TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStored)
+{
+    dialog_test::TypeProgram program{shell};
+    program.type = 0;
+    shell.backIndex = 0;
+    shell.settings().write("type", 0);
+    int backAtRestart = -1;
+    std::uint32_t typeStoredAtRestart = 99;
+    shell.fakeWindow.onGameMessage = [&](std::uintptr_t) {
+        backAtRestart = shell.backIndex;
+        typeStoredAtRestart = stored("type");
+    };
+    run(program.options(), [](ct::Dialog& d) {
+        d.select(1015, 3);
+        d.select(1003, 4);
+        d.ok();
+    });
+    EXPECT_EQ(shell.fakeWindow.gameMessages, std::vector<std::uintptr_t>{0});
+    EXPECT_EQ(backAtRestart, 0);          // the new game came before the back was stored
+    EXPECT_EQ(typeStoredAtRestart, 0u);   // and before "type" was written
+    EXPECT_EQ(program.transfer, 1);
+    EXPECT_EQ(shell.fakeWindow.title(), "Bulk. Transfer");
+    EXPECT_EQ(stored("type"), 3u);
+    EXPECT_EQ(shell.backIndex, 4);
+}
+
+TEST_F(OptionsDialog, UnchangedTypeDoesNotRestart)
+{
+    dialog_test::TypeProgram program{shell};
+    program.type = 2;
+    run(program.options(), [](ct::Dialog& d) {
+        d.select(1015, 5);
+        d.select(1015, 2);   // back to where it was
+        d.ok();
+    });
+    EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
+    EXPECT_EQ(stored("type"), 2u);   // written in any case
+}
+
+TEST_F(OptionsDialog, TypeThatMatchesNoItemIsKeptNotTurnedIntoNone)
+{
+    // A damaged stored type leaves the combo box without a selection; OK must not store -1.
+    dialog_test::TypeProgram program{shell};
+    program.type = 9;
+    nlohmann::json combo;
+    run(program.options(), [&](ct::Dialog& d) {
+        combo = d.state()["controls"][6];
+        d.ok();
+    });
+    EXPECT_EQ(combo["selection"], -1);
+    EXPECT_EQ(program.type, 9);
+    EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
+    EXPECT_EQ(stored("type"), 9u);
+}
+
+TEST_F(OptionsDialog, EachChangedSwitchRestartsInTurnAndUnchangedOnesDoNot)
+{
+    dialog_test::SwitchProgram program{shell};
+    program.range = 1;
+    std::vector<std::pair<int, int>> seenAtRestart;   // ("one", "q") as each new game started
+    shell.fakeWindow.onGameMessage = [&](std::uintptr_t) { seenAtRestart.emplace_back(program.one, program.q); };
+    run(program.options(), [](ct::Dialog& d) {
+        d.check(1013, 1);   // one: 0 -> 1
+        d.check(1016, 1);   // q: 0 -> 1; range stays 1
+        d.check(1012, 1);   // hidev never restarts
+        d.ok();
+    });
+    EXPECT_EQ(program.events, (std::vector<std::string>{"restart after one", "restart after q"}));
+    EXPECT_EQ(shell.fakeWindow.gameMessages.size(), 2u);
+    // The first new game started before "q" was read; the second is the one that stays.
+    EXPECT_EQ(seenAtRestart, (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}}));
+    EXPECT_EQ(program.scores, 0);
+    EXPECT_EQ(program.spread, 5);
+}
+
+TEST_F(OptionsDialog, ConstantValueIsWrittenOnEveryOk)
+{
+    dialog_test::ConstantProgram program;
+    shell.settings().write("wc", 1);
+    run(program.options(), [](ct::Dialog& d) { d.ok(); });
+    EXPECT_EQ(program.wc, 0);
+    EXPECT_EQ(stored("wc"), 0u);
+    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
+}
+
+TEST_F(OptionsDialog, SwitchesTickedWhenNonZeroRestartOnlyWhenChanged)
+{
+    dialog_test::PatienceProgram program{shell};
+    program.sol = 2;   // stored by hand as 2: still "on"
+    nlohmann::json state;
+    run(program.options(), [&](ct::Dialog& d) {
+        state = d.state();
+        d.ok();
+    });
+    EXPECT_EQ(state["controls"][3]["checked"], 1);
+    EXPECT_EQ(state["controls"][4]["checked"], 0);
+    // OK stores the box as it stands: 1. That is a change of the stored value, so a new game.
+    EXPECT_EQ(program.sol, 1);
+    EXPECT_EQ(shell.fakeWindow.gameMessages.size(), 1u);
+
+    shell.fakeWindow.gameMessages.clear();
+    run(program.options(), [](ct::Dialog& d) { d.ok(); });
+    EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
+}
+
+TEST_F(OptionsDialog, DefaultDescriptionHasOnlyTheSharedRows)
+{
+    shell.colorIndex = 0;
+    nlohmann::json state;
+    run(ct::defaultOptionsDescription(), [&](ct::Dialog& d) {
+        state = d.state();
+        d.select(1005, 1);
+        d.ok();
+    });
+    ASSERT_EQ(state["controls"].size(), 3u);
+    EXPECT_EQ(state["controls"][2]["id"], 1005);
+    EXPECT_EQ(shell.colorIndex, 1);
+    EXPECT_EQ(stored("blackbg"), 1u);
+}
+
+} // namespace
