@@ -31,7 +31,7 @@ TableTestGame::TableTestGame()
 
 std::vector<SettingBinding> TableTestGame::settings()
 {
-    return {SettingBinding{"deals", &table_.deals, true, {}}};
+    return {SettingBinding{"starts", &table_.starts, true, {}}};
 }
 
 void TableTestGame::startValues(bool showComputerHand)
@@ -53,6 +53,9 @@ void TableTestGame::windowCreated()
     table_.row.setBack(shell_->cardBackIndex());
     table_.deck.setUp(PackTemplate::Standard36);
     seedRandom();
+    // Written once per run, at once: a stored value that every run reads and changes.
+    ++table_.starts;
+    shell_->settings().write("starts", static_cast<std::uint32_t>(table_.starts));
     window.setTitle(shell_->string(1));
     shell_->sendGameMessage(dealStep);
 }
@@ -83,7 +86,6 @@ void TableTestGame::deal()
     table_.row.relayout();
     placePackCard();
     ++table_.deals;
-    shell_->settings().write("deals", static_cast<std::uint32_t>(table_.deals));
     statusLine().set("Dealt %d cards, %d left", table_.row.count(), table_.deck.remaining());
     shell_->window().invalidateAll();
 }
@@ -153,6 +155,7 @@ nlohmann::json TableTestGame::state() const
             {"deck", toJson(table_.deck)},
             {"pack", toJson(table_.packCard)},
             {"deals", table_.deals},
+            {"starts", table_.starts},
             {"showFaceUp", table_.showFaceUp}};
 }
 

@@ -26,7 +26,8 @@ struct Table {
     ct::CardSet row;
     ct::Deck deck;
     ct::Card packCard;
-    int deals = 0;              // stored as "deals": every deal counts, across runs
+    int deals = 0;              // deals since the program started
+    int starts = 0;             // stored as "starts": the program's starts, across runs
     int showFaceUp = 0;         // "k5W": the pack card is shown face up
 };
 

@@ -1,0 +1,19 @@
+# End-to-end tests: the built programs run as a user would, headless with scripts, and the real
+# window on a virtual display where one is available.
+add_unit_tests(e2e_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabletest_test.cpp
+  LIBS cardtable)
+target_compile_definitions(e2e_tests PRIVATE TABLETEST_PATH="$<TARGET_FILE:tabletest>")
+add_dependencies(e2e_tests tabletest)
+
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+  add_unit_tests(e2e_window_tests
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
+    LIBS cardtable)
+  target_compile_definitions(e2e_window_tests PRIVATE
+    TABLETEST_PATH="$<TARGET_FILE:tabletest>" XVFB_RUN_PATH="${XVFB_RUN}")
+  add_dependencies(e2e_window_tests tabletest)
+else()
+  message(STATUS "xvfb-run not found: the real-window test is not built")
+endif()
