@@ -24,6 +24,8 @@ public:
     // Saves the window's pixels to `path` after the first present, then closes the window.
     void setSelftestShot(std::string path) { shotPath_ = std::move(path); }
     bool selftestShotSaved() const { return shotSaved_; }
+    // The whole window as last presented: table, menu bar, open popup, modal layer.
+    const Canvas& presentedFrame() const { return *frame_; }
 
     MsgBoxAnswer messageBox(std::string_view text, std::string_view caption, MsgBoxButtons buttons,
                             MsgBoxIcon icon) override;

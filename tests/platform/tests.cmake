@@ -5,4 +5,5 @@ add_unit_tests(platform_tests
     ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/message_box_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/help_launcher_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/sdl_window_test.cpp
   LIBS cardtable)

@@ -1,0 +1,198 @@
+// The SDL backend on SDL's off-screen video driver: how mouse, keyboard and window events
+// become stylus messages, menu commands and accelerators, and how message boxes run inside.
+#include "platform/sdl_window.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+using namespace ct;
+
+namespace {
+
+class SdlWindowTest : public ::testing::Test {
+protected:
+    void open(bool doubleTaps = true)
+    {
+        ::setenv("SDL_VIDEODRIVER", "offscreen", 1);
+        try {
+            window = std::make_unique<SdlWindow>(pocketGeometry(96), "Test", doubleTaps);
+        } catch (const std::exception& error) {
+            GTEST_SKIP() << "no off-screen SDL video: " << error.what();
+        }
+        window->setMenuBar(MenuBar{MenuPopup{"Game", {{"New", 40012}, {"Statistics", 40015}, {"Options", 40014}, {"Exit", 40002}}},
+                                   MenuPopup{"Help", {{"Rules", 40013}, {"About", 40003}}}});
+        window->setProcedure([this](Window& w, unsigned m, std::uintptr_t wp, std::intptr_t lp) -> std::intptr_t {
+            switch (m) {
+            case msg::paint:
+                static_cast<SdlWindow&>(w).canvas().fillRect(Rect{0, 0, 240, 294}, Color{0, 150, 0});
+                break;
+            case msg::close:
+                log.push_back("close");
+                w.destroy();
+                break;
+            case msg::command:
+                log.push_back("command " + std::to_string(wp));
+                break;
+            case msg::stylusDown:
+                log.push_back("down " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
+                if (askOnTap) {
+                    const MsgBoxAnswer a = w.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question);
+                    log.push_back(a == MsgBoxAnswer::yes ? "yes" : a == MsgBoxAnswer::no ? "no" : "other");
+                }
+                break;
+            case msg::stylusUp:
+                log.push_back("up " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
+                break;
+            case msg::doubleTap:
+                log.push_back("dbl " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
+                break;
+            default:
+                break;
+            }
+            return 0;
+        });
+        window->setAcceleratorHandler([this](const AltKey& key) {
+            log.push_back(std::string("alt ") + (key.f4 ? "f4" : std::string(1, key.virtualKey ? key.virtualKey : '-')) +
+                          (key.character ? std::string(1, key.character) : std::string("-")));
+            return true;
+        });
+        window->invalidateAll();
+        window->show();
+    }
+    void TearDown() override { window.reset(); }
+
+    static void mouse(Uint32 type, int x, int y, int clicks = 1)
+    {
+        SDL_Event e{};
+        e.type = type;
+        e.button.button = SDL_BUTTON_LEFT;
+        e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+        e.button.clicks = static_cast<Uint8>(clicks);
+        e.button.x = x;
+        e.button.y = y;
+        SDL_PushEvent(&e);
+    }
+    static void click(int x, int y, int clicks = 1)
+    {
+        mouse(SDL_MOUSEBUTTONDOWN, x, y, clicks);
+        mouse(SDL_MOUSEBUTTONUP, x, y, clicks);
+    }
+    static void key(SDL_Keycode sym, Uint16 mod = KMOD_NONE)
+    {
+        SDL_Event e{};
+        e.type = SDL_KEYDOWN;
+        e.key.state = SDL_PRESSED;
+        e.key.keysym.sym = sym;
+        e.key.keysym.mod = mod;
+        SDL_PushEvent(&e);
+    }
+    static void quit()
+    {
+        SDL_Event e{};
+        e.type = SDL_QUIT;
+        SDL_PushEvent(&e);
+    }
+    void run()
+    {
+        // Events of the window's own start (shown, exposed, focus) come first and change nothing here.
+        window->runMessageLoop();
+    }
+
+    std::unique_ptr<SdlWindow> window;
+    std::vector<std::string> log;
+    bool askOnTap = false;
+};
+
+// The "Game" and "Help" titles at 96 dpi and their popups, which open upward from the bar.
+constexpr int barY = 294 + 13;
+constexpr int gameX = 15;
+constexpr int helpX = 65;
+
+} // namespace
+
+TEST_F(SdlWindowTest, ClicksBecomeStylusMessagesAndSecondClicksDoubleTaps)
+{
+    open(true);
+    click(10, 20);
+    click(10, 20, 2);
+    mouse(SDL_MOUSEBUTTONDOWN, 30, 40);
+    mouse(SDL_MOUSEBUTTONUP, 500, 500);   // lifted outside: still lifted, at the nearest table point
+    mouse(SDL_MOUSEBUTTONUP, 30, 40);     // no press before it: nothing
+    quit();
+    run();
+    const std::vector<std::string> expected{"down 10 20", "up 10 20",  "dbl 10 20",
+                                            "up 10 20",   "down 30 40", "up 239 293", "close"};
+    EXPECT_EQ(log, expected);
+    EXPECT_TRUE(window->destroyed());
+}
+
+TEST_F(SdlWindowTest, WithoutDoubleTapsTheSecondClickIsATap)
+{
+    open(false);
+    click(10, 20, 2);
+    quit();
+    run();
+    EXPECT_EQ(log, (std::vector<std::string>{"down 10 20", "up 10 20", "close"}));
+}
+
+TEST_F(SdlWindowTest, MenuPopupsSendTheirCommands)
+{
+    open();
+    click(gameX, barY);        // opens Game
+    click(20, 220);            // New, the first of four items above the bar
+    click(helpX, barY);        // opens Help
+    key(SDLK_ESCAPE);          // closes it
+    click(100, 100);           // an ordinary tap again
+    click(helpX, barY);
+    click(100, 100);           // a tap beside an open popup only closes it
+    click(helpX, barY);
+    click(70, 280);            // About, the second of two items
+    click(230, barY);          // the bar beside the titles: nothing
+    click(gameX, barY);        // left open for the picture below
+    quit();
+    run();
+    const std::vector<std::string> expected{"command 40012", "down 100 100", "up 100 100", "command 40003", "close"};
+    EXPECT_EQ(log, expected);
+
+    // The last picture: the Game popup open above the bar, its title highlighted.
+    const Canvas& frame = window->presentedFrame();
+    EXPECT_EQ(frame.width(), 240);
+    EXPECT_EQ(frame.height(), 320);
+    EXPECT_EQ(frame.pixel(120, 50), (Color{0, 150, 0}));
+    EXPECT_EQ(frame.pixel(85, 215), (Color{255, 255, 255}));   // inside the popup
+    EXPECT_EQ(frame.pixel(200, 316), (Color{222, 222, 222}));  // the bar
+    EXPECT_EQ(frame.pixel(4, 297), (Color{0, 40, 120}));       // the open title
+    frame.savePng("sdl_menu_96.png");
+}
+
+TEST_F(SdlWindowTest, AltKeysGoToTheAcceleratorTable)
+{
+    open();
+    key(SDLK_n, KMOD_LALT);
+    key(SDLK_SLASH, KMOD_RALT);
+    key(SDLK_F4, KMOD_LALT);
+    key(SDLK_n);               // without Alt: not an accelerator
+    key(SDLK_LALT, KMOD_LALT); // Alt alone
+    quit();
+    run();
+    EXPECT_EQ(log, (std::vector<std::string>{"alt Nn", "alt -/", "alt f4-", "close"}));
+}
+
+TEST_F(SdlWindowTest, MessageBoxesRunInsideTheTapThatShowsThem)
+{
+    open();
+    askOnTap = true;
+    click(10, 20);             // the box opens inside the press; the release goes to the box
+    key(SDLK_ESCAPE);          // No
+    click(10, 20);
+    key(SDLK_RETURN);          // Yes
+    mouse(SDL_MOUSEBUTTONDOWN, 10, 20);
+    quit();                    // closing with a box open: the box says No, then the program closes
+    run();
+    const std::vector<std::string> expected{"down 10 20", "no", "down 10 20", "yes", "down 10 20", "no", "close"};
+    EXPECT_EQ(log, expected);
+}
