@@ -87,7 +87,7 @@ int stockCountShown(const VelmarState& s)
     return -1;
 }
 
-void drawTable(const VelmarState& s, ct::Canvas& canvas, const ButtonIcons& icons)
+void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& icons)
 {
     const auto& resources = ct::drawingResources();
     canvas.fillRect(ct::scaleRect(area::separator), resources.white);
@@ -123,9 +123,18 @@ void drawTable(const VelmarState& s, ct::Canvas& canvas, const ButtonIcons& icon
 
     if (s.showStockCount != 0) {
         const int shown = stockCountShown(s);
-        if (shown >= 0)
-            canvas.drawTextInRect(resources.textFont, std::to_string(shown), ct::scaleRect(area::stockCount),
-                                  ct::textCenter | ct::textVCenter | ct::textSingleLine, resources.white);
+        if (shown >= 0) {
+            // Table text is drawn on the table colour, not transparently: where the count meets
+            // the trump indicator it stays readable.
+            const std::string number = std::to_string(shown);
+            const ct::Rect box = ct::scaleRect(area::stockCount);
+            const ct::Size extent = canvas.textExtent(resources.textFont, number);
+            const int left = box.left + (box.width() - extent.width) / 2;
+            const int top = box.top + (box.height() - extent.height) / 2;
+            canvas.fillRect(ct::Rect{left, top, left + extent.width, top + extent.height}, icons.tableColor);
+            canvas.drawTextInRect(resources.textFont, number, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
+                                  resources.white);
+        }
     }
 }
 

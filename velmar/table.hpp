@@ -55,15 +55,17 @@ inline void invalidateStockCount(const VelmarState& s) { invalidateArea(s, area:
 // The number the stock counter shows, or -1 when it shows nothing (the option aside).
 int stockCountShown(const VelmarState& s);
 
-// The button pictures the painter needs; any may be empty.
-struct ButtonIcons {
+// What the painter needs from the shell: the button pictures (any may be missing) and the
+// table colour chosen in the options.
+struct PaintResources {
     const ct::Image* take = nullptr;
     const ct::Image* endBout = nullptr;
     const ct::Image* sort = nullptr;
+    ct::Color tableColor{0, 150, 0};
 };
 
 // Paints the whole table over the background fill, in the order that makes the stock cover
 // the turned-up card and the defender's cards lie over the attacker's.
-void drawTable(const VelmarState& s, ct::Canvas& canvas, const ButtonIcons& icons);
+void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& paint);
 
 } // namespace velmar

@@ -6,6 +6,7 @@
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
 
+#include "cards/card_render.hpp"
 #include "cards/layout.hpp"
 #include "cards/random.hpp"
 #include "shell/shell.hpp"
@@ -109,11 +110,12 @@ void VelmarGame::doubleTap(int x, int y)
 
 void VelmarGame::drawTable(ct::Canvas& canvas)
 {
-    ButtonIcons icons;
-    icons.take = &shell_->buttonIcon(icon::take);
-    icons.endBout = &shell_->buttonIcon(icon::endBout);
-    icons.sort = &shell_->buttonIcon(icon::sort);
-    velmar::drawTable(state_, canvas, icons);
+    PaintResources paint;
+    paint.take = &shell_->buttonIcon(icon::take);
+    paint.endBout = &shell_->buttonIcon(icon::endBout);
+    paint.sort = &shell_->buttonIcon(icon::sort);
+    paint.tableColor = ct::tableColor(shell_->tableColorIndex());
+    velmar::drawTable(state_, canvas, paint);
 }
 
 void VelmarGame::tearDown()
@@ -158,13 +160,26 @@ void VelmarGame::changeGameType(int type)
         return;
     if (type != state_.gameType) {
         state_.gameType = type;
-        // The transfer rule is set before the new deal, so that its first move already
-        // plays by the new rules.
-        state_.transferVariant = transferFor(type);
-        shell_->sendGameMessage(step::newDeal);
-        shell_->window().setTitle(gameTypeTitle());
+        gameTypeChanged();
     }
     shell_->settings().write("type", static_cast<std::uint32_t>(state_.gameType));
+}
+
+void VelmarGame::gameTypeChanged()
+{
+    // The transfer rule is set before the new deal, so that its first move already plays by
+    // the new rules.
+    state_.transferVariant = transferFor(state_.gameType);
+    shell_->sendGameMessage(step::newDeal);
+    shell_->window().setTitle(gameTypeTitle());
+}
+
+void VelmarGame::applyCardBack(int back)
+{
+    state_.humanHand.setBack(back);
+    state_.computerHand.setBack(back);
+    state_.stockCard.back = back;
+    state_.stockCard.invalidate();
 }
 
 } // namespace velmar

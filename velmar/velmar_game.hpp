@@ -38,6 +38,10 @@ public:
 
     // The Options dialog chose a game type: a new deal at once if it changed; always stored.
     void changeGameType(int type);
+    // After gameType has been given a new value: transfer rule, new deal, title.
+    void gameTypeChanged();
+    // A new card back for the hands and the stock card.
+    void applyCardBack(int back);
     // The six game-type names in type order (the title and the Options dialog's list).
     const ct::CLPA& gameTypeNames() const { return gameTypeNames_; }
     // The name of the current game type: the window's title.

@@ -6,4 +6,5 @@ add_unit_tests(velmar_tests
     ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/state_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/table_test.cpp
   LIBS velmar_game)
