@@ -762,6 +762,7 @@ std::string Dialog::check(int id, int value)
     if (value != 0 && value != 1)
         return "a check box is set with 0 or 1, not " + std::to_string(value);
     openCombo_ = -1;
+    focus_ = static_cast<int>(control - controls_.data());
     if (control->checked != (value == 1))
         toggle(*control);
     return {};
@@ -779,6 +780,7 @@ std::string Dialog::select(int id, int index)
         return "control " + std::to_string(id) + " has no item " + std::to_string(index) + " (it has " +
                std::to_string(count) + ")";
     openCombo_ = -1;
+    focus_ = static_cast<int>(control - controls_.data());
     userSelect(*control, index);
     return {};
 }
@@ -791,13 +793,14 @@ std::string Dialog::click(int id)
         return id == dlg::idOk ? ok() : cancel();
     if (std::string error = actionError(id, control); !error.empty())
         return error;
+    if (control->spec.kind != ControlKind::checkBox && control->spec.kind != ControlKind::button)
+        return "control " + std::to_string(id) + " cannot be clicked";
     openCombo_ = -1;
+    focus_ = static_cast<int>(control - controls_.data());
     if (control->spec.kind == ControlKind::checkBox)
         toggle(*control);
-    else if (control->spec.kind == ControlKind::button)
-        sendCommand(id, dlg::buttonClicked);
     else
-        return "control " + std::to_string(id) + " cannot be clicked";
+        sendCommand(id, dlg::buttonClicked);
     return {};
 }
 
@@ -817,6 +820,37 @@ std::string Dialog::cancel()
     openCombo_ = -1;
     sendCommand(dlg::idCancel, dlg::buttonClicked);
     return {};
+}
+
+// ---- The dialog as a modal layer ----
+
+DialogModal::DialogModal(Dialog& dialog, Size screen) : dialog_(dialog)
+{
+    dialog_.begin(screen);
+}
+
+void DialogModal::key(ModalKey key)
+{
+    switch (key) {
+    case ModalKey::enter: dialog_.key(DialogKey::enter); break;
+    case ModalKey::escape: dialog_.key(DialogKey::escape); break;
+    case ModalKey::tab: dialog_.key(DialogKey::tab); break;
+    case ModalKey::backTab: dialog_.key(DialogKey::backTab); break;
+    case ModalKey::up: dialog_.key(DialogKey::up); break;
+    case ModalKey::down: dialog_.key(DialogKey::down); break;
+    case ModalKey::space: dialog_.key(DialogKey::space); break;
+    case ModalKey::left:
+    case ModalKey::right:
+        break;
+    }
+}
+
+void DialogModal::cancel()
+{
+    dialog_.cancel();
+    // Whatever the procedure made of it, the dialog is closed now.
+    if (!dialog_.ended())
+        dialog_.end(dlg::idCancel);
 }
 
 } // namespace ct

@@ -5,6 +5,7 @@
 
 #include "platform/canvas.hpp"
 #include "platform/geometry.hpp"
+#include "platform/window_base.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -190,6 +191,24 @@ private:
     int comboHighlight_ = -1;  // item under the keyboard in the dropped list
     Target pressed_ = Target::none;
     int pressedControl_ = -1;
+};
+
+// A dialog as a modal layer of the window: the backends' modal loops drive it like a message
+// box. It begins the dialog on a screen of `screen` pixels (the table and the menu bar).
+class DialogModal : public Modal {
+public:
+    DialogModal(Dialog& dialog, Size screen);
+    Dialog& dialog() { return dialog_; }
+    void draw(Canvas& frame) override { dialog_.draw(frame); }
+    void stylusDown(int x, int y) override { dialog_.stylusDown(x, y); }
+    void stylusUp(int x, int y) override { dialog_.stylusUp(x, y); }
+    void key(ModalKey key) override;
+    // The program is closing or the script ended: the dialog is cancelled, nothing stored.
+    void cancel() override;
+    bool done() const override { return dialog_.ended(); }
+
+private:
+    Dialog& dialog_;
 };
 
 } // namespace ct

@@ -414,7 +414,7 @@ void SdlWindow::runModal(Modal& modal)
                 modal.key(ModalKey::escape);
                 break;
             case SDLK_TAB:
-                modal.key(ModalKey::tab);
+                modal.key((event.key.keysym.mod & KMOD_SHIFT) != 0 ? ModalKey::backTab : ModalKey::tab);
                 break;
             case SDLK_UP:
                 modal.key(ModalKey::up);

@@ -1,6 +1,8 @@
 // The shared main window: messages, invalidation, painting into the canvas, title, destruction.
 #include "platform/window_base.hpp"
 
+#include "platform/dialog.hpp"
+
 #include <algorithm>
 
 namespace ct {
@@ -27,6 +29,14 @@ WindowBase::WindowBase(const WindowGeometry& geometry)
 }
 
 WindowBase::~WindowBase() = default;
+
+int WindowBase::runDialog(Dialog& dialog)
+{
+    DialogModal modal(dialog, Size{geometry_.client.width, geometry_.client.height + geometry_.menuBarHeight});
+    if (!modal.done())
+        runModal(modal);
+    return dialog.result();
+}
 
 bool WindowBase::translateAccelerator(const AltKey& key)
 {

@@ -46,7 +46,7 @@ struct WindowGeometry {
 WindowGeometry pocketGeometry(int dpi);
 
 // Keys a modal layer understands.
-enum class ModalKey { enter, escape, tab, up, down, left, right, space };
+enum class ModalKey { enter, escape, tab, up, down, left, right, space, backTab };
 
 // Something modal drawn over the table (a message box, a dialog). The backend feeds it input
 // until it is done; the SDL backend runs a nested event loop, the headless one a script.
@@ -92,6 +92,8 @@ public:
 
     // Shows a modal layer and returns when it is done.
     virtual void runModal(Modal& modal) = 0;
+    // Runs a dialog as a modal layer over the table and the menu bar; its result.
+    int runDialog(Dialog& dialog) override;
 
     void invalidate(const Rect& area) override;
     void invalidateAll() override;

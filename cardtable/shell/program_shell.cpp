@@ -60,6 +60,9 @@ ProgramShell::ProgramShell(Game& game, WindowBase& window, SettingsStore& store,
     : game_(game), window_(window), settings_(store, game.info().registryKey), headless_(headless)
 {
     game_.attach(*this);
+    // The dialogs built from the game's descriptions; tests may put their own handlers instead.
+    optionsHandler_ = [this] { runOptionsDialog(*this, game_.optionsDialog()); };
+    statisticsHandler_ = [this] { runStatisticsDialog(*this, game_.statisticsDialog()); };
 }
 
 ProgramShell::~ProgramShell()

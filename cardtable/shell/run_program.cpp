@@ -6,6 +6,7 @@
 #include "platform/headless_window.hpp"
 #include "platform/sdl_window.hpp"
 #include "shell/command_line.hpp"
+#include "shell/dialog_commands.hpp"
 #include "shell/monkey.hpp"
 #include "shell/program_shell.hpp"
 #include "shell/script_commands.hpp"
@@ -52,7 +53,7 @@ int runHeadless(Game& game, const CommandLine& options, SettingsStore& store)
     ScriptRunner runner(*input, window, writeEventLine);
     addProgramCommands(runner, shell, window);
     // A modal layer (a dialog) takes the following script lines until it is closed.
-    window.setModalDriver([&runner](Modal& modal) { runner.run([&modal] { return modal.done(); }); });
+    window.setModalDriver([&runner, &window](Modal& modal) { driveModalFromScript(runner, window, modal); });
     runner.run();
     window.setModalDriver({});
     shell.shutDown();

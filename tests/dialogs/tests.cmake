@@ -5,6 +5,7 @@ add_unit_tests(dialog_tests
     ${CMAKE_CURRENT_LIST_DIR}/options_dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/statistics_dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_picture_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_backend_test.cpp
   LIBS cardtable)
 # The pictures of the dialogs land here, to be looked at.
 target_compile_definitions(dialog_tests PRIVATE QV_DIALOG_SHOTS="${CMAKE_CURRENT_BINARY_DIR}/dialog_shots")

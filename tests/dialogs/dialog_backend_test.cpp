@@ -1,0 +1,140 @@
+// Dialogs run by the two backends: the SDL window's nested event loop and a headless script.
+#include "platform/dialog.hpp"
+#include "platform/headless_window.hpp"
+#include "platform/sdl_window.hpp"
+#include "shell/dialog_commands.hpp"
+#include "shell/script_runner.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// A list and a check box; OK and cancel end the dialog.
+ct::Dialog makeDialog(std::vector<int>& commands)
+{
+    ct::DialogTemplate t;
+    t.resource = 130;
+    t.title = "Options";
+    t.width = 124;
+    t.height = 80;
+    t.fullScreen = true;
+    t.controls = {{1003, ct::ControlKind::listBox, "", 3, 14, 59, 44},
+                  {1011, ct::ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10}};
+    return ct::Dialog(t, [&commands](ct::Dialog& d, unsigned message, std::uintptr_t wParam, std::intptr_t) {
+        if (message == ct::dlg::initDialog) {
+            for (const char* name : {"Plaiting", "Fish", "Joconda"})
+                d.addString(1003, name);
+            return 1;
+        }
+        const int id = ct::commandId(wParam);
+        commands.push_back(id);
+        if (id == ct::dlg::idOk || id == ct::dlg::idCancel) {
+            d.end(id);
+            return 1;
+        }
+        return 0;
+    });
+}
+
+void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE)
+{
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    event.key.keysym.mod = mod;
+    SDL_PushEvent(&event);
+}
+
+void pushTap(int x, int y)
+{
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+        SDL_Event event{};
+        event.type = type;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.x = x;
+        event.button.y = y;
+        SDL_PushEvent(&event);
+    }
+}
+
+TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
+{
+    ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+    std::unique_ptr<ct::SdlWindow> window;
+    try {
+        window = std::make_unique<ct::SdlWindow>(ct::pocketGeometry(96), "Dialogs", true);
+    } catch (const std::exception& error) {
+        GTEST_SKIP() << "no SDL video: " << error.what();
+    }
+    std::vector<int> commands;
+    ct::Dialog dialog = makeDialog(commands);
+    pushKey(SDLK_TAB);                 // list -> check box
+    pushKey(SDLK_SPACE);               // tick it
+    pushKey(SDLK_TAB, KMOD_LSHIFT);    // back to the list
+    pushKey(SDLK_DOWN);                // its first item
+    pushKey(SDLK_LEFT);                // means nothing here
+    pushTap(60, 310);                  // "OK" on the menu bar along the bottom of the 240 x 320 screen
+    EXPECT_EQ(window->runDialog(dialog), 1);
+    EXPECT_EQ(dialog.isChecked(1011), 1);
+    EXPECT_EQ(dialog.selection(1003), 0);
+    EXPECT_EQ(commands, (std::vector<int>{1011, 1003, 1}));
+}
+
+class DialogInScript : public ::testing::Test {
+protected:
+    std::vector<nlohmann::json> events;
+    ct::HeadlessWindow window{ct::pocketGeometry(96), [this](const nlohmann::json& e) { events.push_back(e); }};
+    std::vector<int> commands;
+    ct::Dialog dialog = makeDialog(commands);
+
+    int run(const std::string& script)
+    {
+        std::istringstream input(script);
+        ct::ScriptRunner runner(input, window, [this](const nlohmann::json& e) { events.push_back(e); });
+        runner.addCommand("tap", [](const ct::ScriptLine&) { FAIL() << "a table command ran under the dialog"; });
+        window.setModalDriver([&](ct::Modal& modal) { ct::driveModalFromScript(runner, window, modal); });
+        const int result = window.runDialog(dialog);
+        // Once the dialog is closed the program's own commands are back.
+        runner.execute("ok");
+        return result;
+    }
+    std::vector<std::string> errors() const
+    {
+        std::vector<std::string> out;
+        for (const auto& e : events)
+            if (e["event"] == "error")
+                out.push_back(e["text"]);
+        return out;
+    }
+};
+
+TEST_F(DialogInScript, LinesActOnTheDialogAndOtherCommandsAreErrors)
+{
+    const int result = run("check 1011 1\nselect 1003 2\ntap 5 5\nselect 1003 x\nclick\nstate\nok\n");
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(dialog.isChecked(1011), 1);
+    EXPECT_EQ(dialog.selection(1003), 2);
+    EXPECT_EQ(commands, (std::vector<int>{1011, 1003, 1}));
+    EXPECT_EQ(errors(), (std::vector<std::string>{"unknown command \"tap\"", "select: \"x\" is not a whole number",
+                                                  "while a dialog is open: click ID",
+                                                  "unknown command \"ok\""}));   // the line after the dialog
+    ASSERT_GE(events.size(), 4u);
+    const nlohmann::json& state = events[3];
+    EXPECT_EQ(state["event"], "dialog");
+    EXPECT_EQ(state["controls"][0]["selection"], 2);
+    EXPECT_EQ(state["focus"], 1003);
+}
+
+TEST_F(DialogInScript, ScriptThatEndsWithTheDialogOpenCancelsIt)
+{
+    EXPECT_EQ(run("check 1011 1\n"), 2);
+    EXPECT_TRUE(dialog.ended());
+    EXPECT_EQ(commands.back(), ct::dlg::idCancel);
+}
+
+} // namespace
