@@ -50,6 +50,8 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
+    // Options: the shared lists and "Show the pack face up" (tabletest/options.cpp).
+    ct::OptionsDescription optionsDialog() override;
 
     const Table& table() const { return table_; }
 

@@ -1,4 +1,5 @@
 // Dialogs run by the two backends: the SDL window's nested event loop and a headless script.
+#include "cards/card_render.hpp"
 #include "platform/dialog.hpp"
 #include "platform/headless_window.hpp"
 #include "platform/sdl_window.hpp"
@@ -9,8 +10,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <vector>
+
+#ifndef QV_DIALOG_SHOTS
+#define QV_DIALOG_SHOTS "dialog_shots"
+#endif
 
 namespace {
 
@@ -83,6 +89,14 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     EXPECT_EQ(dialog.isChecked(1011), 1);
     EXPECT_EQ(dialog.selection(1003), 0);
     EXPECT_EQ(commands, (std::vector<int>{1011, 1003, 1}));
+
+    // The last picture shown: the dialog over the whole screen, the menu bar included.
+    const ct::Canvas& frame = window->presentedFrame();
+    EXPECT_EQ(frame.pixel(2, 2), (ct::Color{16, 72, 160}));     // title bar
+    EXPECT_EQ(frame.pixel(230, 200), (ct::Color{255, 255, 255}));
+    EXPECT_NE(frame.pixel(230, 316), ct::tableColor(0));          // no table below
+    std::filesystem::create_directories(QV_DIALOG_SHOTS);
+    frame.savePng(std::string(QV_DIALOG_SHOTS) + "/sdl_options.png");
 }
 
 class DialogInScript : public ::testing::Test {

@@ -1,0 +1,129 @@
+// The test table's dialogs through the whole program: a headless script opens Options and
+// Statistics from the menu, acts on them, and the next run starts from what was stored.
+#include "shell/run_program.hpp"
+#include "shell/settings_store.hpp"
+#include "tabletest/table_test.hpp"
+
+#include "dialogs/dialog_fakes.hpp"
+
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct ProgramRun {
+    int status = -1;
+    std::vector<nlohmann::json> events;
+    std::vector<nlohmann::json> ofKind(const std::string& kind) const
+    {
+        std::vector<nlohmann::json> out;
+        for (const auto& e : events)
+            if (e.value("event", "") == kind)
+                out.push_back(e);
+        return out;
+    }
+};
+
+class TabletestDialogs : public ::testing::Test {
+protected:
+    dialog_test::ScratchDir dir;
+
+    ProgramRun run(const std::string& script)
+    {
+        const std::string scriptFile = dir.file("script.txt").string();
+        std::ofstream(scriptFile) << script;
+        const std::string configDir = dir.file("config").string();
+        std::vector<std::string> args{"tabletest", "--headless", "--dpi", "96", "--seed", "7",
+                                      "--config-dir", configDir, "--script", scriptFile};
+        std::vector<char*> argv;
+        for (std::string& a : args)
+            argv.push_back(a.data());
+        tabletest::TableTestGame game;
+        ProgramRun result;
+        ::testing::internal::CaptureStdout();
+        result.status = ct::runProgram(game, static_cast<int>(argv.size()), argv.data());
+        std::istringstream out(::testing::internal::GetCapturedStdout());
+        for (std::string line; std::getline(out, line);)
+            result.events.push_back(nlohmann::json::parse(line));
+        return result;
+    }
+    std::uint32_t stored(const std::string& name)
+    {
+        ct::SettingsStore store(dir.file("config") / "registry.sqlite3");
+        return store.read("Software\\qv\\tabletest", name);
+    }
+};
+
+TEST_F(TabletestDialogs, OptionsChosenInTheDialogAreUsedStoredAndReadAtTheNextStart)
+{
+    const std::string shot = dir.file("after.png").string();
+    const ProgramRun first = run("menu options\n"
+                          "check 1009 1\n"
+                          "select 1003 3\n"
+                          "select 1005 2\n"
+                          "state\n"
+                          "ok\n"
+                          "state\n"
+                          "shot " + shot + "\n");
+    EXPECT_EQ(first.status, 0);
+    EXPECT_TRUE(first.ofKind("error").empty()) << first.ofKind("error")[0].dump();
+    const auto dialogs = first.ofKind("dialog");
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]["controls"][3]["text"], "Show the pack face up");
+    EXPECT_EQ(dialogs[0]["controls"][3]["checked"], 1);
+    const auto states = first.ofKind("state");
+    ASSERT_EQ(states.size(), 1u);
+    EXPECT_EQ(states[0]["settings"]["back"], 3);
+    EXPECT_EQ(states[0]["settings"]["blackbg"], 2);
+    EXPECT_EQ(states[0]["showFaceUp"], 1);
+    EXPECT_EQ(stored("back"), 3u);
+    EXPECT_EQ(stored("blackbg"), 2u);
+    EXPECT_EQ(stored("faceup"), 1u);
+
+    // The table is repainted in the new colour.
+    SDL_Surface* picture = IMG_Load(shot.c_str());
+    ASSERT_NE(picture, nullptr);
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_RGB24, 0);
+    ASSERT_NE(rgb, nullptr);
+    const auto* pixel = static_cast<const unsigned char*>(rgb->pixels);
+    EXPECT_EQ(pixel[0], 128);
+    EXPECT_EQ(pixel[1], 0);
+    EXPECT_EQ(pixel[2], 0);
+    SDL_FreeSurface(rgb);
+    SDL_FreeSurface(picture);
+
+    const ProgramRun second = run("state\n");
+    ASSERT_EQ(second.ofKind("state").size(), 1u);
+    EXPECT_EQ(second.ofKind("state")[0]["settings"]["back"], 3);
+    EXPECT_EQ(second.ofKind("state")[0]["settings"]["blackbg"], 2);
+}
+
+TEST_F(TabletestDialogs, CancelAndStatisticsChangeNothingButWhatTheyShould)
+{
+    const ProgramRun r = run("menu options\n"
+                      "select 1003 4\n"
+                      "tap 10 10\n"
+                      "cancel\n"
+                      "menu statistics\n"
+                      "state\n"
+                      "click 1010\n"
+                      "ok\n"
+                      "state\n");
+    // The tap inside the dialog is refused; the script goes on.
+    ASSERT_EQ(r.ofKind("error").size(), 1u);
+    EXPECT_EQ(r.ofKind("error")[0]["line"], 3);
+    EXPECT_EQ(r.status, 2);
+    const auto dialogs = r.ofKind("dialog");
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0]["template"], 131);
+    EXPECT_EQ(dialogs[0]["controls"][2]["text"], "0\n0");
+    EXPECT_EQ(r.ofKind("state").at(0)["settings"]["back"], 0);
+    EXPECT_EQ(stored("back"), 0u);
+}
+
+} // namespace
