@@ -475,23 +475,6 @@ TEST_F(TurnFlow, HumanCannotAddBeyondSixOrToAnEmptyHand)
     EXPECT_EQ(s().humanRow.count(), 1);
 }
 
-TEST_F(TurnFlow, WinningTallyIsKeptAcrossGames)
-{
-    for (int game_ = 1; game_ <= 2; ++game_) {
-        load({{"trumpCard", trumpCard(H, A, 1)},
-              {"deck", json{{"cards", json::array()}}},
-              {"humanHand", cardsJson({{C, 7}})},
-              {"computerHand", cardsJson({{D, 8}, {D, 9}})},
-              {"humanRow", json::array()},
-              {"computerRow", json::array()},
-              {"computerAttacks", 0}});
-        tapCard(C, 7);
-        tap(area::playArea);
-    }
-    EXPECT_EQ(s().humanWins, 2);
-    EXPECT_EQ(stored("statu"), 2u);
-}
-
 // ---------------------------------------------------------------- settings and options
 
 TEST_F(TurnFlow, StoredSettingsAreRestoredSafely)

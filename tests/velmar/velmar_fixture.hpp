@@ -71,8 +71,8 @@ public:
     const ct::Icon& buttonIcon(int) const override { return noIcon_; }
     int tableColorIndex() const override { return 0; }
     int cardBackIndex() const override { return 0; }
-    void setTableColorIndex(int) {}
-    void setCardBackIndex(int) {}
+    void setTableColorIndex(int) override {}
+    void setCardBackIndex(int) override {}
     bool headless() const override { return true; }
 
     RecordingWindow& recorder() { return window_; }
