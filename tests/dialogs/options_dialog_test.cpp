@@ -27,11 +27,6 @@ protected:
         ct::SettingsStore other(database);
         return other.read("Software\\qv\\test", name);
     }
-    bool written(const std::string& name)
-    {
-        // A value never written reads 0; write a marker first where 0 is a possible value.
-        return stored(name) != 0;
-    }
     int run(const ct::OptionsDescription& description, std::function<void(ct::Dialog&)> user)
     {
         shell.fakeWindow.user = std::move(user);
@@ -79,8 +74,9 @@ TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColour)
     EXPECT_EQ(shell.colorIndex, 2);
     EXPECT_EQ(shell.backIndex, 3);
     EXPECT_TRUE(program.backsGiven.empty());
-    EXPECT_FALSE(written("blackbg"));
-    EXPECT_FALSE(written("back"));
+    // Neither is written: a write would have put 2 and 3 into the empty store.
+    EXPECT_EQ(stored("blackbg"), 0u);
+    EXPECT_EQ(stored("back"), 0u);
     EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
 }
 
@@ -116,7 +112,7 @@ TEST_F(OptionsDialog, OkStoresAndWritesEveryValueOfTheDialog)
     EXPECT_EQ(stored("back"), 2u);
 }
 
-TEST_F(OptionsDialog, OkWritesUnchangedValuesToo)
+TEST_F(OptionsDialog, OkWritesUnchangedAndConstantValuesToo)
 {
     dialog_test::SwitchProgram program{shell};
     program.one = 1;
@@ -127,6 +123,13 @@ TEST_F(OptionsDialog, OkWritesUnchangedValuesToo)
     EXPECT_EQ(stored("one"), 1u);
     EXPECT_EQ(stored("range"), 0u);
     EXPECT_TRUE(program.events.empty());
+
+    // A value without a control is written as its constant on every OK.
+    dialog_test::ConstantProgram constant;
+    shell.settings().write("wc", 1);
+    run(constant.options(), [](ct::Dialog& d) { d.ok(); });
+    EXPECT_EQ(constant.wc, 0);
+    EXPECT_EQ(stored("wc"), 0u);
 }
 
 TEST_F(OptionsDialog, CancelStoresNothing)
@@ -157,7 +160,7 @@ TEST_F(OptionsDialog, CancelStoresNothing)
     EXPECT_FALSE(std::filesystem::exists(database));
 }
 
-TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStored)
+TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUnchangedNever)
 {
     dialog_test::TypeProgram program{shell};
     program.type = 0;
@@ -181,19 +184,17 @@ TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStored)
     EXPECT_EQ(shell.fakeWindow.title(), "Bulk. Transfer");
     EXPECT_EQ(stored("type"), 3u);
     EXPECT_EQ(shell.backIndex, 4);
-}
 
-TEST_F(OptionsDialog, UnchangedTypeDoesNotRestart)
-{
-    dialog_test::TypeProgram program{shell};
-    program.type = 2;
+    // Chosen and chosen back again: no change, no new game, "type" written all the same.
+    shell.fakeWindow.gameMessages.clear();
+    shell.settings().write("type", 0);
     run(program.options(), [](ct::Dialog& d) {
         d.select(1015, 5);
-        d.select(1015, 2);   // back to where it was
+        d.select(1015, 3);
         d.ok();
     });
     EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
-    EXPECT_EQ(stored("type"), 2u);   // written in any case
+    EXPECT_EQ(stored("type"), 3u);
 }
 
 TEST_F(OptionsDialog, TypeThatMatchesNoItemIsKeptNotTurnedIntoNone)
@@ -230,16 +231,6 @@ TEST_F(OptionsDialog, EachChangedSwitchRestartsInTurnAndUnchangedOnesDoNot)
     EXPECT_EQ(seenAtRestart, (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}}));
     EXPECT_EQ(program.scores, 0);
     EXPECT_EQ(program.spread, 5);
-}
-
-TEST_F(OptionsDialog, ConstantValueIsWrittenOnEveryOk)
-{
-    dialog_test::ConstantProgram program;
-    shell.settings().write("wc", 1);
-    run(program.options(), [](ct::Dialog& d) { d.ok(); });
-    EXPECT_EQ(program.wc, 0);
-    EXPECT_EQ(stored("wc"), 0u);
-    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
 }
 
 TEST_F(OptionsDialog, SwitchesTickedWhenNonZeroRestartOnlyWhenChanged)

@@ -135,23 +135,13 @@ TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
     EXPECT_EQ(moved.top, 0);
 }
 
-TEST_F(StatisticsDialog, OnlyOkCancelAndClearDoAnything)
-{
-    int result = run(twoCounts(), [&](ct::Dialog& d) {
-        EXPECT_EQ(d.click(1005), "control 1005 cannot be clicked");
-        EXPECT_FALSE(d.ended());
-        d.key(ct::DialogKey::enter);
-    });
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(statc, 12);
-}
-
 // A game with just the shell's statistics and no dialog descriptions of its own.
 class BareGame : public ct::Game {
 public:
     int statc = 5;
     int statu = 6;
     int other = 1;
+    bool keepsCounters = true;
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell&) override {}
     std::vector<ct::SettingBinding> settings() override
@@ -163,6 +153,8 @@ public:
         bindings[1].variable = &statu;
         bindings[2].name = "statc";
         bindings[2].variable = &statc;
+        if (!keepsCounters)
+            bindings.resize(1);
         return bindings;
     }
     void startValues(bool) override {}
@@ -184,6 +176,8 @@ private:
 TEST_F(StatisticsDialog, DefaultDescriptionUsesTheGamesCounters)
 {
     BareGame game;
+    BareGame bare;
+    bare.keepsCounters = false;
     const ct::StatisticsDescription d = game.statisticsDialog();
     ASSERT_EQ(d.counts.size(), 2u);
     EXPECT_EQ(d.counts[0].variable, &game.statc);
@@ -198,33 +192,15 @@ TEST_F(StatisticsDialog, DefaultDescriptionUsesTheGamesCounters)
     EXPECT_EQ(game.statc, 0);
     EXPECT_EQ(game.statu, 0);
     EXPECT_EQ(game.other, 1);
-}
 
-TEST_F(StatisticsDialog, CountsWithoutAVariableComeFromTheStore)
-{
+    // A game that keeps no counters of its own: the counts live in the store only.
     shell.settings().write("statc", 8);
     shell.settings().write("statu", 9);
-    ct::StatisticsDescription d;
-    d.counts = {{"Computer", "statc", nullptr}, {"Human ", "statu", nullptr}};
-    EXPECT_EQ(ct::statisticsText(shell, d), "8\n9");
-    run(d, [](ct::Dialog& dialog) {
-        dialog.click(1010);
-        dialog.cancel();
-    });
+    const ct::StatisticsDescription storeOnly = ct::defaultStatisticsDescription(bare);
+    EXPECT_EQ(storeOnly.counts[0].variable, nullptr);
+    EXPECT_EQ(ct::statisticsText(shell, storeOnly), "8\n9");
+    run(storeOnly, [](ct::Dialog& dialog) { dialog.click(1010); });
     EXPECT_EQ(stored("statc"), 0u);
-    EXPECT_EQ(ct::statisticsText(shell, d), "0\n0");
-}
-
-TEST_F(StatisticsDialog, WindowWithoutDialogsCancels)
-{
-    // The window's own default: a backend that cannot show dialogs cancels them.
-    class NoDialogs : public dialog_test::FakeWindow {
-    public:
-        int runDialog(ct::Dialog& dialog) override { return ct::Window::runDialog(dialog); }
-    };
-    NoDialogs window;
-    ct::Dialog dialog(ct::statisticsDialogTemplate(twoCounts()), {});
-    EXPECT_EQ(window.runDialog(dialog), 2);
 }
 
 } // namespace
