@@ -35,6 +35,10 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
+    // Options: both shared lists (colours in 1006), the game type, "hidev", "cidc" and "wc".
+    ct::OptionsDescription optionsDialog() override;
+    // Statistics: computer wins, then the human's, in static 1005; "Clear" is button 1012.
+    ct::StatisticsDescription statisticsDialog() override;
 
     // The Options dialog chose a game type: a new deal at once if it changed; always stored.
     void changeGameType(int type);
@@ -44,6 +48,8 @@ public:
     void applyCardBack(int back);
     // The six game-type names in type order (the title and the Options dialog's list).
     const ct::CLPA& gameTypeNames() const { return gameTypeNames_; }
+    // The same names as the Options dialog's "Game type" items.
+    std::vector<std::string> gameTypeItems() const;
     // The name of the current game type: the window's title.
     std::string gameTypeTitle() const;
 
