@@ -304,6 +304,10 @@ json stateToJson(const VelmarState& s)
         {"humanRow", ct::toJson(s.humanRow)},
         {"computerRow", ct::toJson(s.computerRow)},
         {"humanHandSortMode", s.humanHand.sortMode},
+        // How the hand is fanned: it follows the hand's size only at the end of a bout, so a
+        // script needs it to find where each card is drawn.
+        {"humanHandSpread", s.humanHand.spread},
+        {"humanHandPerRow", s.humanHand.perRow},
         {"computerHandSortMode", s.computerHand.sortMode},
         {"trumpCard", ct::toJson(s.trumpCard)},
         {"stockCard", ct::toJson(s.stockCard)},
@@ -331,6 +335,8 @@ void loadState(VelmarState& s, const json& fields, int back)
     if (!fields.is_object())
         fail("expected an object of fields, not " + fields.dump());
     Position p = positionOf(s);
+    int handSpread = 0;   // 0: laid out by the hand's size
+    int handPerRow = 0;
 
     const std::map<std::string, std::function<void(const json&)>> readers{
         {"gameType", [&](const json& v) { p.gameType = intField(v, "gameType", 0, gameTypeCount - 1); }},
@@ -347,6 +353,9 @@ void loadState(VelmarState& s, const json& fields, int back)
         {"humanRow", [&](const json& v) { p.humanRow.cards = ct::parseCardList(v, "humanRow"); }},
         {"computerRow", [&](const json& v) { p.computerRow.cards = ct::parseCardList(v, "computerRow"); }},
         {"humanHandSortMode", [&](const json& v) { p.humanHand.sortMode = intField(v, "humanHandSortMode", -1, 1); }},
+        // Spreads 1 to 3 are the ones the hand is laid out with; 18 cards is the longest row.
+        {"humanHandSpread", [&](const json& v) { handSpread = intField(v, "humanHandSpread", 1, 3); }},
+        {"humanHandPerRow", [&](const json& v) { handPerRow = intField(v, "humanHandPerRow", 1, 18); }},
         {"computerHandSortMode",
          [&](const json& v) { p.computerHand.sortMode = intField(v, "computerHandSortMode", -1, 1); }},
         {"trumpCard",
@@ -455,6 +464,13 @@ void loadState(VelmarState& s, const json& fields, int back)
     applySet(s.humanRow, p.humanRow, s.trumpSuit());
     applySet(s.computerRow, p.computerRow, s.trumpSuit());
     layoutHumanHand(s);
+    if (handSpread != 0 || handPerRow != 0) {
+        if (handSpread != 0)
+            s.humanHand.spread = handSpread;
+        if (handPerRow != 0)
+            s.humanHand.perRow = handPerRow;
+        s.humanHand.relayout();
+    }
     invalidateStockCount(s);
     invalidateActionButton(s);
     invalidateSortButton(s);

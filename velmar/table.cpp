@@ -8,6 +8,7 @@
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
 
+#include <algorithm>
 #include <string>
 
 namespace velmar {
@@ -124,14 +125,19 @@ void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& i
     if (s.showStockCount != 0) {
         const int shown = stockCountShown(s);
         if (shown >= 0) {
-            // Table text is drawn on the table colour, not transparently: where the count meets
-            // the trump indicator it stays readable.
+            // Table text is drawn on the table colour, not transparently. The indicator lies
+            // inside the count's rectangle, and a count centred in all of it would cut the
+            // indicator in half ("Japanese" shows both): the count then takes the part below.
             const std::string number = std::to_string(shown);
-            const ct::Rect box = ct::scaleRect(area::stockCount);
+            ct::Rect box = ct::scaleRect(area::stockCount);
+            if (s.trumpCard.hidden)
+                box.top = std::min(box.bottom, ct::scaleY(place::indicatorY) + ct::scaleX(place::indicatorPip) + 2);
             const ct::Size extent = canvas.textExtent(resources.textFont, number);
             const int left = box.left + (box.width() - extent.width) / 2;
             const int top = box.top + (box.height() - extent.height) / 2;
-            canvas.fillRect(ct::Rect{left, top, left + extent.width, top + extent.height}, icons.tableColor);
+            // The fill never reaches above the box: the indicator keeps its last row.
+            canvas.fillRect(ct::Rect{left, std::max(top, box.top), left + extent.width, top + extent.height},
+                            icons.tableColor);
             canvas.drawTextInRect(resources.textFont, number, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
                                   resources.white);
         }

@@ -25,6 +25,7 @@ namespace place {
 inline constexpr int stockX = 205, stockY = 2;
 inline constexpr int trumpX = 205, trumpY = 27;
 inline constexpr int indicatorX = 214, indicatorY = 72;
+inline constexpr int indicatorPip = 9;   // the indicator's box is the pip plus a pixel each side
 inline constexpr int computerHandX = 2, computerHandY = 2;
 inline constexpr int humanHandX = 2, humanHandY = 116;
 inline constexpr int computerRowX = 2, computerRowY = 48;

@@ -86,6 +86,30 @@ TEST_F(State, LoadLaysOutTheSetsAsADealDoes)
     EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{});
 }
 
+TEST_F(State, TheHandKeepsItsFanUntilTheBoutEnds)
+{
+    // Seven cards lie half over each other; one played leaves six still fanned that way until
+    // the bout ends, and state and load carry that so a script can find the cards.
+    load({{"trumpCard", json{{"suit", S}, {"rank", 6}, {"hidden", 0}}},
+          {"humanHand", cardsJson({{H, 6}, {H, 7}, {H, 8}, {H, 9}, {H, 10}, {C, 6}, {C, 7}})},
+          {"computerHand", cardsJson({{D, 6}, {D, 7}, {D, 8}, {D, 9}, {D, 10}, {D, J}})}});
+    EXPECT_EQ(game->state()["humanHandSpread"], 1);
+    EXPECT_EQ(game->state()["humanHandPerRow"], 12);
+    tapCard(H, 6);
+    tap(velmar::area::playArea);
+    ASSERT_EQ(s().humanHand.count(), 6);
+    EXPECT_EQ(s().humanHand.spread, 1);
+    const json mid = game->state();
+    EXPECT_EQ(mid["humanHandSpread"], 1);
+
+    load({{"humanHandSpread", 2}, {"humanHandPerRow", 7}});
+    EXPECT_EQ(s().humanHand.at(2).x - s().humanHand.at(1).x, ct::scaleX(28));
+    load(json{{"humanHandSpread", mid["humanHandSpread"]}, {"humanHandPerRow", mid["humanHandPerRow"]}});
+    EXPECT_EQ(s().humanHand.at(2).x - s().humanHand.at(1).x, ct::scaleX(28) / 2);
+    EXPECT_THROW(game->load({{"humanHandSpread", 5}}), std::invalid_argument);
+    EXPECT_THROW(game->load({{"humanHandPerRow", 0}}), std::invalid_argument);
+}
+
 TEST_F(State, BadInputIsRefusedWithoutChangingAnything)
 {
     const json before = game->state();

@@ -87,4 +87,18 @@ TEST_F(Table, StockCountFollowsTheOption)
     EXPECT_FALSE(hasWhite(*paint(), ct::Rect{203, 84, 236, 95}));
 }
 
+TEST_F(Table, JapaneseCountLiesBelowAWholeIndicator)
+{
+    if (ct::drawingResources().textFont.empty())
+        GTEST_SKIP() << "no font on this machine";
+    load({{"gameType", 4}, {"showStockCount", 1}});
+    const auto canvas = paint();
+    // The indicator's white box keeps its lower corners; the count is drawn under it.
+    EXPECT_EQ(canvas->pixel(214, 82), white);
+    EXPECT_EQ(canvas->pixel(224, 82), white);
+    EXPECT_EQ(canvas->pixel(214, 79), white);
+    EXPECT_TRUE(hasWhite(*canvas, ct::Rect{203, 84, 236, 96}));
+    EXPECT_FALSE(hasWhite(*canvas, ct::Rect{203, 60, 236, 71}));
+}
+
 } // namespace
