@@ -48,6 +48,14 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
     // shared memory), that is cheaper than bringing up a whole graphics stack to copy it.
     // An environment setting of the same hint still wins.
     const char* driver = SDL_GetCurrentVideoDriver();
+    // With no display SDL falls back to an invisible window, which would leave the program
+    // waiting for a user who can never see it. Only an explicit request gets one.
+    const char* requested = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0) &&
+        (!requested || SDL_strcasecmp(requested, driver) != 0)) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        throw std::runtime_error("cannot open a window: no display (run it on a desktop, or use --headless)");
+    }
     if (driver && (SDL_strcmp(driver, "x11") == 0 || SDL_strcmp(driver, "offscreen") == 0))
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     const int width = geometry.client.width;
@@ -60,6 +68,8 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + error);
     }
+    // Keys are only accelerators and box answers here: no input method is wanted.
+    SDL_StopTextInput();
     const Image icon = Image::fromPng(resourceData("icon101_32.png"));
     if (!icon.empty())
         SDL_SetWindowIcon(window_, icon.surface());

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -195,4 +197,29 @@ TEST_F(SdlWindowTest, MessageBoxesRunInsideTheTapThatShowsThem)
     run();
     const std::vector<std::string> expected{"down 10 20", "no", "down 10 20", "yes", "down 10 20", "no", "close"};
     EXPECT_EQ(log, expected);
+}
+
+TEST(SdlWindowWithoutDisplay, RefusesAnInvisibleWindowInsteadOfWaitingForever)
+{
+    if (std::filesystem::exists("/dev/dri"))
+        GTEST_SKIP() << "a console graphics device could take the window here";
+    struct Saved {
+        const char* name;
+        std::optional<std::string> value;
+    };
+    std::vector<Saved> saved;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
+        const char* value = std::getenv(name);
+        saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        ::unsetenv(name);
+    }
+    try {
+        SdlWindow window(pocketGeometry(96), "Test", true);
+        ADD_FAILURE() << "a window opened without a display";
+    } catch (const std::runtime_error& error) {
+        EXPECT_NE(std::string(error.what()).find("no display"), std::string::npos) << error.what();
+    }
+    for (const Saved& s : saved)
+        if (s.value)
+            ::setenv(s.name, s.value->c_str(), 1);
 }
