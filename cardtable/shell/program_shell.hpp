@@ -55,8 +55,8 @@ public:
     // Options (40014) and Statistics (40015) run these; without one the command does nothing.
     void setOptionsHandler(std::function<void()> handler) { optionsHandler_ = std::move(handler); }
     void setStatisticsHandler(std::function<void()> handler) { statisticsHandler_ = std::move(handler); }
-    void setTableColorIndex(int index) { tableColorIndex_ = index; }
-    void setCardBackIndex(int index) { cardBackIndex_ = index; }
+    void setTableColorIndex(int index) override { tableColorIndex_ = index; }
+    void setCardBackIndex(int index) override { cardBackIndex_ = index; }
     Game& game() { return game_; }
     WindowBase& windowBase() { return window_; }
 
