@@ -77,12 +77,19 @@ bool WindowBase::paintIfInvalid()
 {
     if (!invalid_ || painting_ || destroyed_)
         return false;
+    // Every paint draws the whole table, so whatever was invalidated while it ran is drawn
+    // already; keeping it invalid would only paint the same picture again and again. The flags
+    // are put right even when the drawing throws, so a later paint can still happen.
+    struct Painting {
+        WindowBase& window;
+        ~Painting()
+        {
+            window.invalid_ = false;
+            window.painting_ = false;
+        }
+    } painting{*this};
     painting_ = true;
     sendMessage(msg::paint, 0, 0);
-    // Every paint draws the whole table, so whatever was invalidated while it ran is drawn
-    // already; keeping it invalid would only paint the same picture again and again.
-    invalid_ = false;
-    painting_ = false;
     return true;
 }
 

@@ -47,7 +47,7 @@ MonkeyResult runMonkey(Game& game, HeadlessWindow& window, long events, std::uin
         }
     };
 
-    for (long i = 1; i <= events && !window.destroyed(); ++i) {
+    auto playOne = [&] {
         if (uniform(rng, 0, 199) == 0) {
             window.sendMessage(msg::command, static_cast<std::uintptr_t>(command::newGame), 0);
             ++result.games;
@@ -64,8 +64,21 @@ MonkeyResult runMonkey(Game& game, HeadlessWindow& window, long events, std::uin
         }
         // The table is painted as the idle loop would, so drawing is exercised too.
         window.paintIfInvalid();
+    };
+
+    for (long i = 1; i <= events && !window.destroyed(); ++i) {
+        std::vector<std::string> violations;
+        try {
+            playOne();
+            violations = game.consistencyViolations();
+        } catch (const std::exception& error) {
+            // A program that throws has failed its check: reported like any broken rule, and
+            // the run stops, since nothing after it would be meaningful.
+            violations.push_back(std::string("the program failed: ") + error.what());
+            events = i;
+        }
         result.events = i;
-        for (const std::string& text : game.consistencyViolations()) {
+        for (const std::string& text : violations) {
             ++result.violations;
             if (result.violations <= maximumViolationsShown && out)
                 out({{"event", "violation"}, {"after", i}, {"text", text}});

@@ -120,7 +120,11 @@ void ScriptRunner::run(const std::function<bool()>& until)
         if (until && until())
             return;
         // What the last line changed is painted before the next one, as an idle loop would.
-        window_.paintIfInvalid();
+        try {
+            window_.paintIfInvalid();
+        } catch (const std::exception& error) {
+            reportError(lineNumber_, std::string("the program failed to paint: ") + error.what());
+        }
         std::string text;
         if (!std::getline(input_, text)) {
             ended_ = true;

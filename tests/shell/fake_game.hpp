@@ -5,6 +5,7 @@
 #include "shell/game.hpp"
 #include "shell/shell.hpp"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,20 @@ public:
     }
     void gameMessage(int code) override { log.push_back("gameMessage " + std::to_string(code)); }
     void newGame() override { log.push_back("newGame"); }
-    void stylusDown(int x, int y) override { log.push_back("down " + std::to_string(x) + " " + std::to_string(y)); }
+    void stylusDown(int x, int y) override
+    {
+        log.push_back("down " + std::to_string(x) + " " + std::to_string(y));
+        if (throwOnTap)
+            throw std::logic_error("tap went wrong");
+    }
     void stylusUp(int x, int y) override { log.push_back("up " + std::to_string(x) + " " + std::to_string(y)); }
     void doubleTap(int x, int y) override { log.push_back("dbl " + std::to_string(x) + " " + std::to_string(y)); }
-    void drawTable(ct::Canvas&) override { ++paints; }
+    void drawTable(ct::Canvas&) override
+    {
+        ++paints;
+        if (throwOnPaint)
+            throw std::logic_error("paint went wrong");
+    }
     void tearDown() override { log.push_back("tearDown"); }
     nlohmann::json state() const override { return {{"cards", 3}, {"event", "overridden?"}, {"title", "no"}}; }
     void load(const nlohmann::json& fields) override
@@ -71,6 +82,8 @@ public:
     int cc = -1;
     int hidev = -1;
     int paints = 0;
+    bool throwOnTap = false;
+    bool throwOnPaint = false;
     nlohmann::json loaded;
     std::vector<std::string> violations;
     std::vector<ct::Rect> targets;

@@ -315,3 +315,39 @@ TEST(Monkey, ReproducibleCountsViolationsAndLeavesTheGameGeneratorAlone)
     EXPECT_EQ(printed[0], (json{{"event", "violation"}, {"after", 1}, {"text", "a card is lost"}}));
     EXPECT_EQ(printed.back()["violations"], 30);
 }
+
+TEST_F(ProgramScript, AProgramThatThrowsIsReportedAgainstItsLineAndTheRunGoesOn)
+{
+    game.throwOnPaint = true;
+    run("load {\"x\": 1}\nstate\n");
+    // The load repaints the whole table; that paint, before line 2, failed.
+    const auto errors = out.ofKind("error");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0]["line"], 1);
+    EXPECT_NE(errors[0]["text"].get<std::string>().find("paint went wrong"), std::string::npos);
+    EXPECT_EQ(out.ofKind("state").size(), 1u);
+    // The window still paints once the drawing works again.
+    game.throwOnPaint = false;
+    window->invalidateAll();
+    EXPECT_TRUE(window->paintIfInvalid());
+}
+
+TEST(Monkey, AProgramThatThrowsFailsTheRunAtThatEvent)
+{
+    settings_test::TestDir dir;
+    SettingsStore store(dir / "registry.sqlite3");
+    FakeGame game;
+    HeadlessWindow window(pocketGeometry(96), {});
+    ProgramShell shell(game, window, store, true);
+    shell.startUp(false);
+    shell.createWindow();
+    game.throwOnTap = true;
+    std::vector<json> printed;
+    const MonkeyResult result = runMonkey(game, window, 500, 3, [&](const json& e) { printed.push_back(e); });
+    EXPECT_EQ(result.violations, 1);
+    EXPECT_LT(result.events, 500);
+    ASSERT_EQ(printed.size(), 2u);
+    EXPECT_EQ(printed[0]["event"], "violation");
+    EXPECT_NE(printed[0]["text"].get<std::string>().find("tap went wrong"), std::string::npos);
+    EXPECT_EQ(printed[1]["violations"], 1);
+}
