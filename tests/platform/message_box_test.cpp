@@ -98,5 +98,5 @@ TEST(MessageBoxDrawing, DrawnOverTheTableOnly)
     EXPECT_EQ(frame.pixel(r.right, r.bottom), green);
     EXPECT_NE(frame.pixel((r.left + r.right) / 2, r.bottom - 2), green);
     // For looking at: the box as a user sees it.
-    frame.savePng("message_box_192.png");
+    frame.savePng(std::string(TEST_PICTURE_DIR) + "/message_box_192.png");
 }

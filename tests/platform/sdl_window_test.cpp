@@ -168,7 +168,7 @@ TEST_F(SdlWindowTest, MenuPopupsSendTheirCommands)
     EXPECT_EQ(frame.pixel(85, 215), (Color{255, 255, 255}));   // inside the popup
     EXPECT_EQ(frame.pixel(200, 316), (Color{222, 222, 222}));  // the bar
     EXPECT_EQ(frame.pixel(4, 297), (Color{0, 40, 120}));       // the open title
-    frame.savePng("sdl_menu_96.png");
+    frame.savePng(std::string(TEST_PICTURE_DIR) + "/sdl_menu_96.png");
 }
 
 TEST_F(SdlWindowTest, AltKeysGoToTheAcceleratorTable)
