@@ -191,13 +191,3 @@ TEST_F(ShellTest, StateEventMergesTheGameWithoutLettingItOverrideTheShell)
     statusLine().clear();
     EXPECT_TRUE(shell->stateEvent()["status"].is_null());
 }
-
-TEST_F(ShellTest, StringsAndIcons)
-{
-    start();
-    EXPECT_EQ(shell->string(1), "Fake Game");
-    EXPECT_EQ(shell->string(999), "");
-    EXPECT_TRUE(shell->buttonIcon(117).empty());
-    EXPECT_TRUE(shell->headless());
-    EXPECT_EQ(&shell->window(), window.get());
-}

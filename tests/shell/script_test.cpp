@@ -256,14 +256,6 @@ TEST_F(ProgramScript, StateLoadShotAndQuit)
     EXPECT_TRUE(runner->ended());
 }
 
-TEST_F(ProgramScript, ExitEndsTheScript)
-{
-    run("menu exit\nstate\n");
-    EXPECT_TRUE(window->destroyed());
-    EXPECT_TRUE(out.ofKind("state").empty());
-    EXPECT_EQ(game.log.back(), "tearDown");
-}
-
 TEST(Monkey, ReproducibleCountsViolationsAndLeavesTheGameGeneratorAlone)
 {
     auto play = [](long events, std::uint32_t seed, std::vector<std::string> violations, std::vector<json>& printed,
