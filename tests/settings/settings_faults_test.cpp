@@ -27,17 +27,6 @@ std::set<std::string> entries(const std::filesystem::path& dir) {
     return names;
 }
 
-// Reads 0, refuses writes with an error code, and leaves the file exactly as it was.
-void expectUntouched(const std::filesystem::path& file, const std::vector<char>& contents) {
-    SettingsStore store(file);
-    EXPECT_EQ(store.read(key, "one"), 0u);
-    EXPECT_NE(store.write(key, "one", 1), storeSuccess);
-    EXPECT_NE(store.write(key, "q", 1), storeSuccess);
-    EXPECT_EQ(store.read(key, "one"), 0u);
-    EXPECT_EQ(fileBytes(file), contents);
-    EXPECT_EQ(entries(file.parent_path()), std::set<std::string>{file.filename().string()});
-}
-
 std::vector<char> garbage(std::size_t size, unsigned seed) {
     std::vector<char> bytes(size);
     for (auto& b : bytes) {
@@ -49,57 +38,45 @@ std::vector<char> garbage(std::size_t size, unsigned seed) {
 
 } // namespace
 
-TEST(SettingsFaults, FileThatIsNotADatabaseIsNeverTouched) {
-    for (std::size_t size : {std::size_t{10}, std::size_t{100}, std::size_t{9000}}) {
-        SCOPED_TRACE(size);
+TEST(SettingsFaults, FileThatIsNotADatabaseOrIsDamagedIsNeverTouched) {
+    std::vector<std::vector<char>> files{garbage(10, 10), garbage(100, 100), garbage(9000, 9000)};
+    // The right header, then rubbish: SQLite itself must refuse it.
+    auto damaged = garbage(8192, 7);
+    const char header[] = "SQLite format 3";
+    std::copy(header, header + sizeof header, damaged.begin());
+    files.push_back(damaged);
+    for (const auto& contents : files) {
+        SCOPED_TRACE(contents.size());
         TestDir dir;
         auto file = dir / "registry.sqlite3";
-        auto contents = garbage(size, static_cast<unsigned>(size));
         writeFile(file, contents);
-        expectUntouched(file, contents);
+        SettingsStore store(file);
+        EXPECT_EQ(store.read(key, "one"), 0u);
+        EXPECT_NE(store.write(key, "one", 1), storeSuccess);
+        EXPECT_NE(store.write(key, "q", 1), storeSuccess);
+        EXPECT_EQ(store.read(key, "one"), 0u);
+        EXPECT_EQ(fileBytes(file), contents);
+        EXPECT_EQ(entries(dir.path()), std::set<std::string>{"registry.sqlite3"}) << "no journal or copy left";
     }
 }
 
-TEST(SettingsFaults, DamagedDatabaseIsNeverTouched) {
-    // The right header, then rubbish: SQLite itself must refuse it.
+// A directory where the file should be, a file where a directory should be, and no path at
+// all (no home directory found): writes must fail, not land in a throw-away database.
+TEST(SettingsFaults, UnusablePathsReadZeroAndRefuseEveryWrite) {
     TestDir dir;
-    auto file = dir / "registry.sqlite3";
-    auto contents = garbage(8192, 7);
-    const char header[] = "SQLite format 3";
-    std::copy(header, header + sizeof header, contents.begin());
-    writeFile(file, contents);
-    expectUntouched(file, contents);
-}
-
-TEST(SettingsFaults, DatabasePathThatIsADirectory) {
-    TestDir dir;
-    auto file = dir / "registry.sqlite3";
-    std::filesystem::create_directory(file);
-    SettingsStore store(file);
-    EXPECT_EQ(store.read(key, "one"), 0u);
-    EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
-    EXPECT_TRUE(std::filesystem::is_directory(file));
-    EXPECT_TRUE(std::filesystem::is_empty(file));
-    EXPECT_EQ(entries(dir.path()), std::set<std::string>{"registry.sqlite3"});
-}
-
-TEST(SettingsFaults, DirectoryThatCannotBeMadeBecauseAFileIsInTheWay) {
-    TestDir dir;
-    auto blocker = dir / "data";
-    writeFile(blocker, {'x'});
-    SettingsStore store(blocker / "qv/registry.sqlite3");
-    EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
-    EXPECT_EQ(store.read(key, "one"), 0u);
-    // A second attempt fails the same way, it does not get stuck.
-    EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
-    EXPECT_EQ(fileBytes(blocker), std::vector<char>{'x'});
-}
-
-TEST(SettingsFaults, EmptyPathStoresNothing) {
-    // No home directory found: writes must fail, not land in a throw-away database.
-    SettingsStore store{std::filesystem::path()};
-    EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
-    EXPECT_EQ(store.read(key, "one"), 0u);
+    std::filesystem::create_directory(dir / "registry.sqlite3");
+    writeFile(dir / "data", {'x'});
+    for (const auto& path : {dir / "registry.sqlite3", dir / "data/qv/registry.sqlite3", std::filesystem::path()}) {
+        SCOPED_TRACE(path);
+        SettingsStore store(path);
+        EXPECT_EQ(store.read(key, "one"), 0u);
+        EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
+        EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen) << "a second attempt fails the same way";
+        EXPECT_EQ(store.read(key, "one"), 0u);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "registry.sqlite3"));
+    EXPECT_EQ(fileBytes(dir / "data"), std::vector<char>{'x'});
+    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"data", "registry.sqlite3"}));
 }
 
 TEST(SettingsFaults, ReadOnlyDirectoryKeepsValuesReadableAndRefusesWrites) {

@@ -15,11 +15,9 @@ namespace settings_test {
 class TestDir {
 public:
     TestDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qv-settings-XXXXXX").string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
+        std::string name = (std::filesystem::temp_directory_path() / "qv-settings-XXXXXX").string();
         if (::mkdtemp(name.data()) != nullptr)
-            path_ = name.data();
+            path_ = name;
     }
     ~TestDir() {
         std::error_code ec;
@@ -68,8 +66,7 @@ inline std::vector<char> fileBytes(const std::filesystem::path& file) {
 }
 
 inline void writeFile(const std::filesystem::path& file, const std::vector<char>& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(file, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace settings_test
