@@ -15,15 +15,18 @@ class CardJsonTest : public CardsTest {};
 TEST_F(CardJsonTest, SetRoundTripKeepsOrderSelectionAndSettings)
 {
     RecordingWindow window;
+    auto configure = [&window](CardSet& set) {
+        set.window = &window;
+        set.sortMode = 1;
+        set.trumpSuit = 2;
+        set.back = 3;
+        set.faceDown = 1;
+        set.originX = 4;
+        set.originY = 200;
+        set.spread = 2;
+    };
     CardSet hand;
-    hand.window = &window;
-    hand.sortMode = 1;
-    hand.trumpSuit = 2;
-    hand.back = 3;
-    hand.faceDown = 1;
-    hand.originX = 4;
-    hand.originY = 200;
-    hand.spread = 2;
+    configure(hand);
     for (auto [s, r] : {std::pair{2, 6}, {1, 9}, {3, 14}})
         hand.append(s, r);
     hand.at(3).selected = 1;   // (2, 6), last in suit order with hearts trump
@@ -31,14 +34,7 @@ TEST_F(CardJsonTest, SetRoundTripKeepsOrderSelectionAndSettings)
     EXPECT_EQ(saved, json::parse("[[1,9,0],[3,14,0],[2,6,1]]"));
 
     CardSet other;
-    other.window = &window;
-    other.sortMode = 1;
-    other.trumpSuit = 2;
-    other.back = 3;
-    other.faceDown = 1;
-    other.originX = 4;
-    other.originY = 200;
-    other.spread = 2;
+    configure(other);
     other.append(4, 13);
     loadCardSet(other, json::parse("[[2,6,true],[3,14],[1,9,0]]"), "hand");
     EXPECT_EQ(toJson(other), saved) << "the set's own sort order is restored, flags stay with their cards";

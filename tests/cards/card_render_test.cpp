@@ -5,6 +5,8 @@
 #include "fakes.hpp"
 #include "platform/resources.hpp"
 
+#include <functional>
+
 using namespace ct;
 using cards_test::CardsTest;
 
@@ -15,12 +17,6 @@ const Color black{0, 0, 0};
 const Color white{255, 255, 255};
 const Color grey{200, 200, 200};
 
-Color inverted(Color c)
-{
-    return Color{static_cast<std::uint8_t>(255 - c.r), static_cast<std::uint8_t>(255 - c.g),
-                 static_cast<std::uint8_t>(255 - c.b)};
-}
-
 Card cardAt(int suit, int rank, int x, int y)
 {
     Card c;
@@ -30,23 +26,18 @@ Card cardAt(int suit, int rank, int x, int y)
     return c;
 }
 
-bool hasColour(const Canvas& canvas, const Rect& area, Color colour)
+bool anyPixel(const Canvas& canvas, const Rect& area, const std::function<bool(Color)>& test)
 {
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (canvas.pixel(x, y) == colour)
+            if (test(canvas.pixel(x, y)))
                 return true;
     return false;
 }
 
-// Anti-aliased white text over the green table: some pixel is much brighter in red than green's 0.
-bool hasWhitishText(const Canvas& canvas, const Rect& area)
+bool hasColour(const Canvas& canvas, const Rect& area, Color colour)
 {
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (canvas.pixel(x, y).r > 160)
-                return true;
-    return false;
+    return anyPixel(canvas, area, [colour](Color c) { return c == colour; });
 }
 
 } // namespace
@@ -57,18 +48,18 @@ protected:
     {
         CardsTest::SetUp();
         createDrawingResources();
+        canvas.fillRect(Rect{0, 0, 80, 60}, green);
     }
     void TearDown() override
     {
         releaseDrawingResources();
         CardsTest::TearDown();
     }
+    Canvas canvas{80, 60};
 };
 
 TEST_F(RenderTest, FaceUpCardHasABlackFrameAndAWhiteOrGreyFace)
 {
-    Canvas canvas(60, 60);
-    canvas.fillRect(Rect{0, 0, 60, 60}, green);
     Card card = cardAt(3, 9, 10, 10);   // 28 x 40: pixels 10..37, 10..49
     ASSERT_TRUE(card.drawCard(canvas));
     EXPECT_EQ(canvas.pixel(10, 10), black);
@@ -82,62 +73,54 @@ TEST_F(RenderTest, FaceUpCardHasABlackFrameAndAWhiteOrGreyFace)
     card.drawCard(canvas);
     EXPECT_EQ(canvas.pixel(10, 10), black);
     EXPECT_EQ(canvas.pixel(20, 29), grey);
+
+    // Hidden, unplaced and blank cards draw nothing.
+    canvas.fillRect(Rect{0, 0, 80, 60}, green);
+    card.hidden = 1;
+    EXPECT_FALSE(card.drawCard(canvas));
+    EXPECT_FALSE(cardAt(1, 6, 0, -1).drawCard(canvas));
+    EXPECT_FALSE(cardAt(-1, -1, 0, 0).drawCard(canvas));
+    EXPECT_FALSE(hasColour(canvas, Rect{0, 0, 80, 60}, black));
 }
 
 TEST_F(RenderTest, LabelsAreRedForRedSuits)
 {
     if (drawingResources().labelFont.empty())
         GTEST_SKIP() << "no font on this machine";
-    Canvas canvas(40, 50);
-    Card heart = cardAt(2, 14, 0, 0);
-    heart.drawCard(canvas);
+    cardAt(2, 14, 0, 0).drawCard(canvas);
     EXPECT_TRUE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0})) << "the top-left label";
-    Card spade = cardAt(4, 13, 0, 0);
-    spade.drawCard(canvas);
+    cardAt(4, 13, 0, 0).drawCard(canvas);
     EXPECT_FALSE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0}));
 }
 
 TEST_F(RenderTest, FaceDownSelectedShowsTheBackInverted)
 {
-    Canvas plain(60, 60);
-    Canvas chosen(60, 60);
-    plain.fillRect(Rect{0, 0, 60, 60}, green);
-    chosen.fillRect(Rect{0, 0, 60, 60}, green);
+    Canvas chosen(80, 60);
+    chosen.fillRect(Rect{0, 0, 80, 60}, green);
     Card card = cardAt(1, 6, 5, 5);
     card.faceDown = 1;
     card.back = 3;
-    ASSERT_TRUE(card.drawCard(plain));
+    ASSERT_TRUE(card.drawCard(canvas));
     card.selected = 1;
     ASSERT_TRUE(card.drawCard(chosen));
     for (int y = 5; y < 45; y += 3)
-        for (int x = 5; x < 33; x += 3)
-            ASSERT_EQ(chosen.pixel(x, y), inverted(plain.pixel(x, y))) << x << "," << y;
+        for (int x = 5; x < 33; x += 3) {
+            const Color plain = canvas.pixel(x, y);
+            ASSERT_EQ(chosen.pixel(x, y), (Color{static_cast<std::uint8_t>(255 - plain.r),
+                                                 static_cast<std::uint8_t>(255 - plain.g),
+                                                 static_cast<std::uint8_t>(255 - plain.b)}))
+                << x << "," << y;
+        }
     EXPECT_EQ(chosen.pixel(40, 50), green);
 
     // A back index out of range (a damaged setting) draws the first back instead of failing.
     card.back = 17;
     card.selected = 0;
-    EXPECT_TRUE(card.drawCard(plain));
-}
-
-TEST_F(RenderTest, HiddenAndUnplacedCardsDrawNothing)
-{
-    Canvas canvas(40, 50);
-    canvas.fillRect(Rect{0, 0, 40, 50}, green);
-    Card hidden = cardAt(1, 6, 0, 0);
-    hidden.hidden = 1;
-    EXPECT_FALSE(hidden.drawCard(canvas));
-    Card unplaced = cardAt(1, 6, 0, -1);
-    EXPECT_FALSE(unplaced.drawCard(canvas));
-    Card blank;
-    blank.moveTo(0, 0);
-    EXPECT_FALSE(blank.drawCard(canvas));
-    EXPECT_FALSE(hasColour(canvas, Rect{0, 0, 40, 50}, black));
+    EXPECT_TRUE(card.drawCard(canvas));
 }
 
 TEST_F(RenderTest, LaterCardsOfASetLieOnTop)
 {
-    Canvas canvas(80, 50);
     CardSet set;
     set.originX = 0;
     set.originY = 0;
@@ -150,35 +133,31 @@ TEST_F(RenderTest, LaterCardsOfASetLieOnTop)
     EXPECT_EQ(canvas.pixel(6, 20), grey);
 }
 
-TEST_F(RenderTest, TableColoursAndStatusText)
+TEST_F(RenderTest, StatusTextTrumpIndicatorAndDamagedTableColour)
 {
-    EXPECT_EQ(tableColor(3), (Color{0, 0, 153}));
-    EXPECT_EQ(tableColor(5), (Color{0, 150, 0}));
-    EXPECT_EQ(tableColor(-1), (Color{0, 150, 0}));
+    EXPECT_EQ(tableColor(-1), tableColor(0));
+    EXPECT_EQ(tableColor(5), tableColor(0));
+
+    Canvas table(240, 240);
+    table.fillRect(Rect{0, 0, 240, 240}, green);
+    drawTrumpIndicator(table, 4, 5, 5);
+    EXPECT_EQ(table.pixel(5, 5), white);
+    EXPECT_EQ(table.pixel(15, 15), white);   // 9 + 2 wide: x 5..15
+    EXPECT_EQ(table.pixel(16, 16), green);
+    drawTrumpIndicator(table, 0, 5, 5);       // no such suit: the box only
 
     if (drawingResources().textFont.empty())
         GTEST_SKIP() << "no font on this machine";
-    Canvas canvas(240, 240);
-    canvas.fillRect(Rect{0, 0, 240, 240}, green);
+    // Anti-aliased white text over the green table: some pixel is much brighter in red than green's 0.
+    auto whitish = [](Color c) { return c.r > 160; };
     StatusLine line;
     line.configure(StatusRegion{{2, 198, 240, 237}, {2, 198, 240, 237}, 0}, nullptr);
-    line.draw(canvas);
-    EXPECT_FALSE(hasWhitishText(canvas, Rect{0, 0, 240, 240})) << "no text shown, nothing drawn";
+    line.draw(table);
+    EXPECT_FALSE(anyPixel(table, Rect{0, 20, 240, 240}, whitish)) << "no text shown, nothing drawn";
     line.set("Ok. Your move!");
-    line.draw(canvas);
-    EXPECT_TRUE(hasWhitishText(canvas, Rect{2, 198, 240, 237}));
-    EXPECT_FALSE(hasWhitishText(canvas, Rect{0, 0, 240, 197}));
-}
-
-TEST_F(RenderTest, TrumpIndicatorIsAWhiteBox)
-{
-    Canvas canvas(30, 30);
-    canvas.fillRect(Rect{0, 0, 30, 30}, green);
-    drawTrumpIndicator(canvas, 4, 5, 5);
-    EXPECT_EQ(canvas.pixel(5, 5), white);
-    EXPECT_EQ(canvas.pixel(15, 15), white);   // 9 + 2 wide: x 5..15
-    EXPECT_EQ(canvas.pixel(16, 16), green);
-    drawTrumpIndicator(canvas, 0, 5, 5);       // no such suit: the box only
+    line.draw(table);
+    EXPECT_TRUE(anyPixel(table, Rect{2, 198, 240, 237}, whitish));
+    EXPECT_FALSE(anyPixel(table, Rect{0, 20, 240, 197}, whitish));
 }
 
 TEST_F(RenderTest, IconsArePaddedNeverStretched)
@@ -186,14 +165,12 @@ TEST_F(RenderTest, IconsArePaddedNeverStretched)
     if (resourceData("icon105_9.png").empty() || resourceData("icon105_18.png").empty())
         GTEST_SKIP() << "suit pips not embedded yet";
     const Icon nine = loadSmallIcon(105, 9);
-    ASSERT_FALSE(nine.empty());
-    EXPECT_EQ(nine.width(), 9);
     const Icon twelve = loadSmallIcon(105, 12);
+    ASSERT_EQ(nine.width(), 9);
     ASSERT_EQ(twelve.width(), 12);
     ASSERT_EQ(twelve.height(), 12);
-    EXPECT_EQ(loadSmallIcon(105, 18).width(), 18);
-    EXPECT_EQ(loadSmallIcon(105, 24).width(), 24);
-    EXPECT_EQ(loadSmallIcon(105, 6).width(), 6);
+    for (int size : {6, 18, 24})
+        EXPECT_EQ(loadSmallIcon(105, size).width(), size);
 
     // The 9-pixel picture centred on 12: the same pixels one column and row in.
     Canvas a(12, 12);
@@ -219,8 +196,6 @@ TEST_F(RenderTest, OneCornerFaceOfTheSmallCards)
     style.designHeight = 30;
     style.face = FaceLayout::OneCorner;
     useCardStyle(style);
-    Canvas canvas(30, 40);
-    canvas.fillRect(Rect{0, 0, 30, 40}, green);
     Card card = cardAt(4, 13, 0, 0);   // 21 x 30
     ASSERT_TRUE(card.drawCard(canvas));
     EXPECT_EQ(canvas.pixel(20, 29), black);
