@@ -1,17 +1,14 @@
-// Dialogs run by the two backends: the SDL window's nested event loop and a headless script.
+// A dialog run by the SDL window's nested event loop (the headless one is run by whole-program
+// scripts in tabletest_options_test.cpp).
 #include "cards/card_render.hpp"
 #include "platform/dialog.hpp"
-#include "platform/headless_window.hpp"
 #include "platform/sdl_window.hpp"
-#include "shell/dialog_commands.hpp"
-#include "shell/script_runner.hpp"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <vector>
 
 #ifndef QV_DIALOG_SHOTS
@@ -97,58 +94,6 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     EXPECT_NE(frame.pixel(230, 316), ct::tableColor(0));          // no table below
     std::filesystem::create_directories(QV_DIALOG_SHOTS);
     frame.savePng(std::string(QV_DIALOG_SHOTS) + "/sdl_options.png");
-}
-
-class DialogInScript : public ::testing::Test {
-protected:
-    std::vector<nlohmann::json> events;
-    ct::HeadlessWindow window{ct::pocketGeometry(96), [this](const nlohmann::json& e) { events.push_back(e); }};
-    std::vector<int> commands;
-    ct::Dialog dialog = makeDialog(commands);
-
-    int run(const std::string& script)
-    {
-        std::istringstream input(script);
-        ct::ScriptRunner runner(input, window, [this](const nlohmann::json& e) { events.push_back(e); });
-        runner.addCommand("tap", [](const ct::ScriptLine&) { FAIL() << "a table command ran under the dialog"; });
-        window.setModalDriver([&](ct::Modal& modal) { ct::driveModalFromScript(runner, window, modal); });
-        const int result = window.runDialog(dialog);
-        // Once the dialog is closed the program's own commands are back.
-        runner.execute("ok");
-        return result;
-    }
-    std::vector<std::string> errors() const
-    {
-        std::vector<std::string> out;
-        for (const auto& e : events)
-            if (e["event"] == "error")
-                out.push_back(e["text"]);
-        return out;
-    }
-};
-
-TEST_F(DialogInScript, LinesActOnTheDialogAndOtherCommandsAreErrors)
-{
-    const int result = run("check 1011 1\nselect 1003 2\ntap 5 5\nselect 1003 x\nclick\nstate\nok\n");
-    EXPECT_EQ(result, 1);
-    EXPECT_EQ(dialog.isChecked(1011), 1);
-    EXPECT_EQ(dialog.selection(1003), 2);
-    EXPECT_EQ(commands, (std::vector<int>{1011, 1003, 1}));
-    EXPECT_EQ(errors(), (std::vector<std::string>{"unknown command \"tap\"", "select: \"x\" is not a whole number",
-                                                  "while a dialog is open: click ID",
-                                                  "unknown command \"ok\""}));   // the line after the dialog
-    ASSERT_GE(events.size(), 4u);
-    const nlohmann::json& state = events[3];
-    EXPECT_EQ(state["event"], "dialog");
-    EXPECT_EQ(state["controls"][0]["selection"], 2);
-    EXPECT_EQ(state["focus"], 1003);
-}
-
-TEST_F(DialogInScript, ScriptThatEndsWithTheDialogOpenCancelsIt)
-{
-    EXPECT_EQ(run("check 1011 1\n"), 2);
-    EXPECT_TRUE(dialog.ended());
-    EXPECT_EQ(commands.back(), ct::dlg::idCancel);
 }
 
 } // namespace

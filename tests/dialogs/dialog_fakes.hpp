@@ -1,14 +1,17 @@
 // Test doubles for the dialog tests: a window that runs dialogs from a test's script, a shell
-// around a scratch settings store, and a scratch directory.
+// around a scratch settings store, and a fixture that opens the shared dialogs in them.
 #pragma once
 
 #include "platform/dialog.hpp"
 #include "platform/window.hpp"
+#include "settings/test_dir.hpp"
+#include "shell/options_dialog.hpp"
 #include "shell/settings_store.hpp"
 #include "shell/shell.hpp"
+#include "shell/statistics_dialog.hpp"
 
-#include <cstdlib>
-#include <filesystem>
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -16,26 +19,7 @@
 
 namespace dialog_test {
 
-class ScratchDir {
-public:
-    ScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qv-dialogs-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
-    ~ScratchDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::filesystem::path file(const std::string& name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
+using settings_test::TestDir;
 
 // A window whose runDialog begins the dialog on a 240 x 320 screen and then lets the test act
 // as the user; it records every game message and invalidation.
@@ -46,7 +30,6 @@ public:
     std::function<void(std::uintptr_t)> onGameMessage;
     int invalidatedAll = 0;
     ct::Size client{240, 294};
-    ct::Size screen{240, 320};
     ct::Rect lastFrame;
 
     void invalidate(const ct::Rect&) override {}
@@ -73,7 +56,7 @@ public:
     void destroy() override {}
     int runDialog(ct::Dialog& dialog) override
     {
-        dialog.begin(screen);
+        dialog.begin({240, 320});
         lastFrame = dialog.frame();
         if (user && !dialog.ended())
             user(dialog);
@@ -86,8 +69,7 @@ private:
 
 class FakeShell : public ct::Shell {
 public:
-    explicit FakeShell(const std::filesystem::path& database)
-        : store_(database), settings_(store_, "Software\\qv\\test")
+    explicit FakeShell(const std::filesystem::path& database) : store_(database), settings_(store_, "Software\\qv\\test")
     {
     }
     FakeWindow fakeWindow;
@@ -117,6 +99,28 @@ public:
 private:
     ct::SettingsStore store_;
     ct::ProgramSettings settings_;
+};
+
+// A fake shell on a scratch store, with the shared dialogs run over its window.
+class DialogFixture : public ::testing::Test {
+protected:
+    TestDir dir;
+    std::filesystem::path database = dir / "registry.sqlite3";
+    FakeShell shell{database};
+
+    // Reads what is stored through a second store on the same file, as the next run would.
+    std::uint32_t stored(const std::string& name) { return ct::SettingsStore(database).read("Software\\qv\\test", name); }
+    // Opens the dialog with `user` acting in it; returns its result.
+    int run(const ct::OptionsDescription& description, std::function<void(ct::Dialog&)> user)
+    {
+        shell.fakeWindow.user = std::move(user);
+        return ct::runOptionsDialog(shell, description);
+    }
+    int run(const ct::StatisticsDescription& description, std::function<void(ct::Dialog&)> user)
+    {
+        shell.fakeWindow.user = std::move(user);
+        return ct::runStatisticsDialog(shell, description);
+    }
 };
 
 } // namespace dialog_test

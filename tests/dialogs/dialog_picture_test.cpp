@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #ifndef QV_DIALOG_SHOTS
@@ -21,21 +22,15 @@
 
 namespace {
 
-using dialog_test::FakeShell;
-using dialog_test::ScratchDir;
-
 bool overlaps(const ct::Rect& a, const ct::Rect& b)
 {
     return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
-class DialogPictures : public ::testing::Test {
+class DialogPictures : public dialog_test::DialogFixture {
 protected:
     static void SetUpTestSuite() { ct::createDrawingResources(); }
     static void TearDownTestSuite() { ct::releaseDrawingResources(); }
-
-    ScratchDir dir;
-    FakeShell shell{dir.file("registry.sqlite3")};
 
     // Checks the layout of an open dialog and saves it drawn over a green table.
     void checkAndSave(ct::Dialog& d, const std::string& name)
@@ -93,83 +88,64 @@ protected:
         std::filesystem::create_directories(QV_DIALOG_SHOTS);
         EXPECT_TRUE(canvas.savePng(std::string(QV_DIALOG_SHOTS) + "/" + name + ".png"));
     }
-
-    void openOptions(const ct::OptionsDescription& description, const std::string& name,
-                     const std::function<void(ct::Dialog&)>& act)
-    {
-        shell.fakeWindow.user = [&](ct::Dialog& d) {
-            act(d);
-            checkAndSave(d, name);
-            d.cancel();
-        };
-        ct::runOptionsDialog(shell, description);
-    }
 };
 
-TEST_F(DialogPictures, OptionsOfTheTypeProgram)
+TEST_F(DialogPictures, OptionsOfEverySampleProgramAndStatisticsFitAndAreSaved)
 {
-    dialog_test::TypeProgram program{shell};
-    program.cidc = 1;
-    program.type = 2;
-    openOptions(program.options(), "options_type", [](ct::Dialog& d) {
-        d.select(1003, 1);
-        d.key(ct::DialogKey::tab);
-        d.key(ct::DialogKey::tab);   // focus on "Show the number of cards left"
-    });
-}
-
-TEST_F(DialogPictures, OptionsOfTheTypeProgramWithItsListDropped)
-{
-    dialog_test::TypeProgram program{shell};
-    openOptions(program.options(), "options_type_dropped", [](ct::Dialog& d) {
-        const ct::Rect combo = d.controlRect(1015);
-        d.stylusDown(combo.left + 3, combo.top + 3);
-        d.stylusUp(combo.left + 3, combo.top + 3);
-        EXPECT_TRUE(d.comboOpen());
-    });
-}
-
-TEST_F(DialogPictures, OptionsOfTheConstantProgram)
-{
-    dialog_test::ConstantProgram program;
-    openOptions(program.options(), "options_constant", [](ct::Dialog& d) { d.select(1005, 3); });
-}
-
-TEST_F(DialogPictures, OptionsOfTheSwitchProgram)
-{
-    dialog_test::SwitchProgram program{shell};
-    program.spread = 5;
-    program.q = 1;
-    openOptions(program.options(), "options_switch", [](ct::Dialog&) {});
-}
-
-TEST_F(DialogPictures, OptionsOfThePatienceProgram)
-{
-    dialog_test::PatienceProgram program{shell};
-    program.all = 1;
-    openOptions(program.options(), "options_patience", [](ct::Dialog&) {});
-}
-
-TEST_F(DialogPictures, StatisticsWithTwoAndThreeCounts)
-{
-    dialog_test::PatienceProgram program{shell};
-    program.statc = 12;
-    program.statu = 345;
-    program.best = 100;
-    auto save = [&](const std::string& name) {
-        return [this, name](ct::Dialog& d) {
-            checkAndSave(d, name);
-            d.ok();
-        };
-    };
-    shell.fakeWindow.user = save("statistics_three");
-    ct::runStatisticsDialog(shell, program.statistics());
-
-    ct::StatisticsDescription two = program.statistics();
+    dialog_test::TypeProgram type{shell};
+    type.cidc = 1;
+    type.type = 2;
+    dialog_test::ConstantProgram constant;
+    dialog_test::SwitchProgram switches{shell};
+    switches.spread = 5;
+    switches.q = 1;
+    dialog_test::PatienceProgram patience{shell};
+    patience.all = 1;
+    patience.statc = 12;
+    patience.statu = 345;
+    ct::StatisticsDescription two = patience.statistics();
     two.height = 30;
     two.counts.pop_back();
-    shell.fakeWindow.user = save("statistics_two");
-    ct::runStatisticsDialog(shell, two);
+
+    auto none = [](ct::Dialog&) {};
+    struct Picture {
+        std::string name;
+        std::function<int(std::function<void(ct::Dialog&)>)> open;
+        std::function<void(ct::Dialog&)> act;
+    };
+    auto options = [this](ct::OptionsDescription d) { return [this, d](auto user) { return run(d, user); }; };
+    auto statistics = [this](ct::StatisticsDescription d) { return [this, d](auto user) { return run(d, user); }; };
+    const std::vector<Picture> pictures{
+        {"options_type", options(type.options()),
+         [](ct::Dialog& d) {
+             d.select(1003, 1);
+             d.key(ct::DialogKey::tab);
+             d.key(ct::DialogKey::tab);   // focus on "Show the number of cards left"
+         }},
+        {"options_type_dropped", options(type.options()),
+         [](ct::Dialog& d) {
+             const ct::Rect combo = d.controlRect(1015);
+             d.stylusDown(combo.left + 3, combo.top + 3);
+             d.stylusUp(combo.left + 3, combo.top + 3);
+             EXPECT_TRUE(d.comboOpen());
+         }},
+        {"options_constant", options(constant.options()), [](ct::Dialog& d) { d.select(1005, 3); }},
+        {"options_switch", options(switches.options()), none},
+        {"options_patience", options(patience.options()), none},
+        {"statistics_three", statistics(patience.statistics()), none},
+        {"statistics_two", statistics(two), none},
+    };
+    for (const Picture& picture : pictures) {
+        SCOPED_TRACE(picture.name);
+        bool shown = false;
+        picture.open([&](ct::Dialog& d) {
+            picture.act(d);
+            checkAndSave(d, picture.name);
+            shown = true;
+            d.cancel();
+        });
+        EXPECT_TRUE(shown);
+    }
 }
 
 } // namespace

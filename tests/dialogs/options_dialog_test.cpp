@@ -12,27 +12,7 @@
 
 namespace {
 
-using dialog_test::FakeShell;
-using dialog_test::ScratchDir;
-
-class OptionsDialog : public ::testing::Test {
-protected:
-    ScratchDir dir;
-    std::filesystem::path database = dir.file("registry.sqlite3");
-    FakeShell shell{database};
-
-    // Reads what is stored through a second store on the same file, as the next run would.
-    std::uint32_t stored(const std::string& name)
-    {
-        ct::SettingsStore other(database);
-        return other.read("Software\\qv\\test", name);
-    }
-    int run(const ct::OptionsDescription& description, std::function<void(ct::Dialog&)> user)
-    {
-        shell.fakeWindow.user = std::move(user);
-        return ct::runOptionsDialog(shell, description);
-    }
-};
+using OptionsDialog = dialog_test::DialogFixture;
 
 TEST_F(OptionsDialog, OpensFullScreenWithListsUnselectedAndBoxesFromTheSettings)
 {
@@ -45,13 +25,10 @@ TEST_F(OptionsDialog, OpensFullScreenWithListsUnselectedAndBoxesFromTheSettings)
     nlohmann::json state;
     run(program.options(), [&](ct::Dialog& d) { state = d.state(); });
 
-    EXPECT_EQ(state["template"], 130);
     EXPECT_EQ(state["title"], "Options");
     EXPECT_EQ(shell.fakeWindow.lastFrame, (ct::Rect{0, 0, 240, 320}));
     const auto& c = state["controls"];
     ASSERT_EQ(c.size(), 8u);   // heading, two lists and the program's five controls
-    EXPECT_EQ(c[0]["text"], "Card back              Background");
-    EXPECT_EQ(c[1]["id"], 1003);
     EXPECT_EQ(c[1]["items"], (nlohmann::json{"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}));
     EXPECT_EQ(c[1]["selection"], -1);
     EXPECT_EQ(c[2]["id"], 1006);
@@ -62,33 +39,25 @@ TEST_F(OptionsDialog, OpensFullScreenWithListsUnselectedAndBoxesFromTheSettings)
     EXPECT_EQ(c[6]["selection"], 3);
     EXPECT_EQ(c[6]["text"], "Bulk. Transfer");
     EXPECT_EQ(c[7]["checked"], 1);   // 1014: spread 5
-}
 
-TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColour)
-{
-    dialog_test::TypeProgram program{shell};
-    shell.colorIndex = 2;
-    shell.backIndex = 3;
-    const auto description = program.options();
-    EXPECT_EQ(run(description, [](ct::Dialog& d) { EXPECT_EQ(d.ok(), ""); }), 1);
-    EXPECT_EQ(shell.colorIndex, 2);
-    EXPECT_EQ(shell.backIndex, 3);
-    EXPECT_TRUE(program.backsGiven.empty());
-    // Neither is written: a write would have put 2 and 3 into the empty store.
-    EXPECT_EQ(stored("blackbg"), 0u);
-    EXPECT_EQ(stored("back"), 0u);
-    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
+    // A program without rows of its own gets the shared rows with colour list 1005.
+    run(ct::defaultOptionsDescription(), [&](ct::Dialog& d) {
+        state = d.state();
+        d.select(1005, 1);
+        d.ok();
+    });
+    ASSERT_EQ(state["controls"].size(), 3u);
+    EXPECT_EQ(shell.colorIndex, 1);
+    EXPECT_EQ(stored("blackbg"), 1u);
 }
 
 TEST_F(OptionsDialog, OkStoresAndWritesEveryValueOfTheDialog)
 {
     dialog_test::TypeProgram program{shell};
-    const auto description = program.options();
-    EXPECT_EQ(run(description,
+    EXPECT_EQ(run(program.options(),
                   [](ct::Dialog& d) {
-                      EXPECT_EQ(d.check(1011, 1), "");
-                      EXPECT_EQ(d.check(1008, 1), "");
-                      EXPECT_EQ(d.check(1014, 1), "");
+                      for (int box : {1011, 1008, 1014})
+                          EXPECT_EQ(d.check(box, 1), "");
                       EXPECT_EQ(d.select(1015, 4), "");
                       EXPECT_EQ(d.select(1006, 3), "");
                       EXPECT_EQ(d.select(1003, 2), "");
@@ -103,13 +72,24 @@ TEST_F(OptionsDialog, OkStoresAndWritesEveryValueOfTheDialog)
     EXPECT_EQ(shell.colorIndex, 3);
     EXPECT_EQ(shell.backIndex, 2);
     EXPECT_EQ(program.backsGiven, std::vector<int>{2});
+    EXPECT_EQ(shell.fakeWindow.invalidatedAll, 1);
     // The store, read back as the next start would.
-    EXPECT_EQ(stored("type"), 4u);
-    EXPECT_EQ(stored("cidc"), 1u);
-    EXPECT_EQ(stored("wc"), 1u);
-    EXPECT_EQ(stored("hidev"), 5u);
-    EXPECT_EQ(stored("blackbg"), 3u);
-    EXPECT_EQ(stored("back"), 2u);
+    for (auto [name, value] : {std::pair{"type", 4u}, {"cidc", 1u}, {"wc", 1u}, {"hidev", 5u}, {"blackbg", 3u}, {"back", 2u}})
+        EXPECT_EQ(stored(name), value) << name;
+}
+
+TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
+{
+    dialog_test::TypeProgram program{shell};
+    shell.colorIndex = 2;
+    shell.backIndex = 3;
+    EXPECT_EQ(run(program.options(), [](ct::Dialog& d) { EXPECT_EQ(d.ok(), ""); }), 1);
+    EXPECT_EQ(shell.colorIndex, 2);
+    EXPECT_EQ(shell.backIndex, 3);
+    EXPECT_TRUE(program.backsGiven.empty());
+    // Neither is written: a write would have put 2 and 3 into the empty store.
+    EXPECT_EQ(stored("blackbg"), 0u);
+    EXPECT_EQ(stored("back"), 0u);
 }
 
 TEST_F(OptionsDialog, OkWritesUnchangedAndConstantValuesToo)
@@ -156,15 +136,12 @@ TEST_F(OptionsDialog, CancelStoresNothing)
     EXPECT_TRUE(program.backsGiven.empty());
     EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
     EXPECT_EQ(shell.fakeWindow.invalidatedAll, 0);
-    // Nothing was written: the store was never even created.
-    EXPECT_FALSE(std::filesystem::exists(database));
+    EXPECT_FALSE(std::filesystem::exists(database)) << "nothing was written: the store was never even created";
 }
 
 TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUnchangedNever)
 {
     dialog_test::TypeProgram program{shell};
-    program.type = 0;
-    shell.backIndex = 0;
     shell.settings().write("type", 0);
     int backAtRestart = -1;
     std::uint32_t typeStoredAtRestart = 99;
@@ -195,12 +172,8 @@ TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUncha
     });
     EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
     EXPECT_EQ(stored("type"), 3u);
-}
 
-TEST_F(OptionsDialog, TypeThatMatchesNoItemIsKeptNotTurnedIntoNone)
-{
     // A damaged stored type leaves the combo box without a selection; OK must not store -1.
-    dialog_test::TypeProgram program{shell};
     program.type = 9;
     nlohmann::json combo;
     run(program.options(), [&](ct::Dialog& d) {
@@ -226,46 +199,27 @@ TEST_F(OptionsDialog, EachChangedSwitchRestartsInTurnAndUnchangedOnesDoNot)
         d.ok();
     });
     EXPECT_EQ(program.events, (std::vector<std::string>{"restart after one", "restart after q"}));
-    EXPECT_EQ(shell.fakeWindow.gameMessages.size(), 2u);
     // The first new game started before "q" was read; the second is the one that stays.
     EXPECT_EQ(seenAtRestart, (std::vector<std::pair<int, int>>{{1, 0}, {1, 1}}));
     EXPECT_EQ(program.scores, 0);
     EXPECT_EQ(program.spread, 5);
-}
 
-TEST_F(OptionsDialog, SwitchesTickedWhenNonZeroRestartOnlyWhenChanged)
-{
-    dialog_test::PatienceProgram program{shell};
-    program.sol = 2;   // stored by hand as 2: still "on"
+    // Switches ticked when non-zero: a value stored by hand as 2 is "on", and OK stores the box
+    // as it stands, 1. That changes the stored value, so a new game; the next OK changes nothing.
+    dialog_test::PatienceProgram patience{shell};
+    patience.sol = 2;
     nlohmann::json state;
-    run(program.options(), [&](ct::Dialog& d) {
+    shell.fakeWindow.gameMessages.clear();
+    run(patience.options(), [&](ct::Dialog& d) {
         state = d.state();
         d.ok();
     });
     EXPECT_EQ(state["controls"][3]["checked"], 1);
     EXPECT_EQ(state["controls"][4]["checked"], 0);
-    // OK stores the box as it stands: 1. That is a change of the stored value, so a new game.
-    EXPECT_EQ(program.sol, 1);
+    EXPECT_EQ(patience.sol, 1);
     EXPECT_EQ(shell.fakeWindow.gameMessages.size(), 1u);
-
-    shell.fakeWindow.gameMessages.clear();
-    run(program.options(), [](ct::Dialog& d) { d.ok(); });
-    EXPECT_TRUE(shell.fakeWindow.gameMessages.empty());
-}
-
-TEST_F(OptionsDialog, DefaultDescriptionHasOnlyTheSharedRows)
-{
-    shell.colorIndex = 0;
-    nlohmann::json state;
-    run(ct::defaultOptionsDescription(), [&](ct::Dialog& d) {
-        state = d.state();
-        d.select(1005, 1);
-        d.ok();
-    });
-    ASSERT_EQ(state["controls"].size(), 3u);
-    EXPECT_EQ(state["controls"][2]["id"], 1005);
-    EXPECT_EQ(shell.colorIndex, 1);
-    EXPECT_EQ(stored("blackbg"), 1u);
+    run(patience.options(), [](ct::Dialog& d) { d.ok(); });
+    EXPECT_EQ(shell.fakeWindow.gameMessages.size(), 1u);
 }
 
 } // namespace

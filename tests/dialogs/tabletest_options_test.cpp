@@ -31,13 +31,13 @@ struct ProgramRun {
 
 class TabletestDialogs : public ::testing::Test {
 protected:
-    dialog_test::ScratchDir dir;
+    dialog_test::TestDir dir;
 
     ProgramRun run(const std::string& script)
     {
-        const std::string scriptFile = dir.file("script.txt").string();
+        const std::string scriptFile = (dir / "script.txt").string();
         std::ofstream(scriptFile) << script;
-        const std::string configDir = dir.file("config").string();
+        const std::string configDir = (dir / "config").string();
         std::vector<std::string> args{"tabletest", "--headless", "--dpi", "96", "--seed", "7",
                                       "--config-dir", configDir, "--script", scriptFile};
         std::vector<char*> argv;
@@ -54,14 +54,13 @@ protected:
     }
     std::uint32_t stored(const std::string& name)
     {
-        ct::SettingsStore store(dir.file("config") / "registry.sqlite3");
-        return store.read("Software\\qv\\tabletest", name);
+        return ct::SettingsStore(dir / "config" / "registry.sqlite3").read("Software\\qv\\tabletest", name);
     }
 };
 
 TEST_F(TabletestDialogs, OptionsChosenInTheDialogAreUsedStoredAndReadAtTheNextStart)
 {
-    const std::string shot = dir.file("after.png").string();
+    const std::string shot = (dir / "after.png").string();
     const ProgramRun first = run("menu options\n"
                           "check 1009 1\n"
                           "select 1003 3\n"
@@ -89,13 +88,11 @@ TEST_F(TabletestDialogs, OptionsChosenInTheDialogAreUsedStoredAndReadAtTheNextSt
     SDL_Surface* picture = IMG_Load(shot.c_str());
     ASSERT_NE(picture, nullptr);
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(picture, SDL_PIXELFORMAT_RGB24, 0);
+    SDL_FreeSurface(picture);
     ASSERT_NE(rgb, nullptr);
     const auto* pixel = static_cast<const unsigned char*>(rgb->pixels);
-    EXPECT_EQ(pixel[0], 128);
-    EXPECT_EQ(pixel[1], 0);
-    EXPECT_EQ(pixel[2], 0);
+    EXPECT_EQ((ct::Color{pixel[0], pixel[1], pixel[2]}), (ct::Color{128, 0, 0}));
     SDL_FreeSurface(rgb);
-    SDL_FreeSurface(picture);
 
     const ProgramRun second = run("state\n");
     ASSERT_EQ(second.ofKind("state").size(), 1u);
@@ -103,26 +100,34 @@ TEST_F(TabletestDialogs, OptionsChosenInTheDialogAreUsedStoredAndReadAtTheNextSt
     EXPECT_EQ(second.ofKind("state")[0]["settings"]["blackbg"], 2);
 }
 
-TEST_F(TabletestDialogs, CancelAndStatisticsChangeNothingButWhatTheyShould)
+TEST_F(TabletestDialogs, CancelStatisticsAndAScriptEndingInADialogChangeNothingButWhatTheyShould)
 {
     const ProgramRun r = run("menu options\n"
-                      "select 1003 4\n"
-                      "tap 10 10\n"
-                      "cancel\n"
-                      "menu statistics\n"
-                      "state\n"
-                      "click 1010\n"
-                      "ok\n"
-                      "state\n");
-    // The tap inside the dialog is refused; the script goes on.
-    ASSERT_EQ(r.ofKind("error").size(), 1u);
-    EXPECT_EQ(r.ofKind("error")[0]["line"], 3);
+                             "select 1003 4\n"
+                             "tap 10 10\n"
+                             "select 1003 x\n"
+                             "cancel\n"
+                             "menu statistics\n"
+                             "state\n"
+                             "click 1010\n"
+                             "ok\n"
+                             "state\n"
+                             "menu options\n"
+                             "select 1003 2\n");
+    // Table commands and bad arguments inside the dialog are refused; the script goes on.
+    const auto errors = r.ofKind("error");
+    ASSERT_EQ(errors.size(), 2u);
+    EXPECT_EQ(errors[0]["line"], 3);
+    EXPECT_EQ(errors[0]["text"], "unknown command \"tap\"");
+    EXPECT_EQ(errors[1]["text"], "select: \"x\" is not a whole number");
     EXPECT_EQ(r.status, 2);
     const auto dialogs = r.ofKind("dialog");
     ASSERT_EQ(dialogs.size(), 1u);
     EXPECT_EQ(dialogs[0]["template"], 131);
     EXPECT_EQ(dialogs[0]["controls"][2]["text"], "0\n0");
-    EXPECT_EQ(r.ofKind("state").at(0)["settings"]["back"], 0);
+    ASSERT_EQ(r.ofKind("state").size(), 1u) << "the second state ran after the dialog closed";
+    EXPECT_EQ(r.ofKind("state")[0]["settings"]["back"], 0);
+    // The dialog left open when the script ended was cancelled, not confirmed or left hanging.
     EXPECT_EQ(stored("back"), 0u);
 }
 
