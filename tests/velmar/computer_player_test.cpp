@@ -3,20 +3,29 @@
 
 #include "velmar/computer_player.hpp"
 
+#include "cards/status_line.hpp"
+
 using namespace velmar_test;
 using namespace velmar;
 
 namespace {
 
-ct::Card card(int suit, int rank)
-{
-    ct::Card c;
-    c.suit = suit;
-    c.rank = rank;
-    return c;
-}
-
-class ComputerPlayer : public StateTest {};
+class ComputerPlayer : public StateTest {
+protected:
+    struct Position {
+        Cards humanRow = {}, computerRow = {}, computerHand = {}, humanHand = {};
+        int stock = 20;
+    };
+    // Replaces the rows and both hands, then leaves `stock` cards in the pack.
+    void set(const Position& p)
+    {
+        setCards(s().humanRow, p.humanRow);
+        setCards(s().computerRow, p.computerRow);
+        setCards(s().computerHand, p.computerHand);
+        setCards(s().humanHand, p.humanHand);
+        setStock(p.stock);
+    }
+};
 
 TEST_F(ComputerPlayer, MaySpendTrumpThresholds)
 {
@@ -38,15 +47,11 @@ TEST_F(ComputerPlayer, MaySpendTrumpThresholds)
         {0, 10, 16, 2, 1},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE("attacks " + std::to_string(r.attacks) + " rank " + std::to_string(r.rank) + " stock " +
-                     std::to_string(r.stock) + " nines " + std::to_string(r.nines));
+        SCOPED_TRACE(testing::Message() << "attacks " << r.attacks << " rank " << r.rank << " stock " << r.stock
+                                        << " nines " << r.nines);
         s().computerAttacks = r.attacks;
-        Cards hand;
-        const int nineSuits[] = {D, C, S};
-        for (int i = 0; i < r.nines; ++i)
-            hand.emplace_back(nineSuits[i], 9);
-        setCards(s().computerHand, hand);
-        setStock(r.stock);
+        const Cards nines{{D, 9}, {C, 9}, {S, 9}};
+        set({.computerHand = Cards(nines.begin(), nines.begin() + r.nines), .stock = r.stock});
         const ct::Card suitCard = r.rank == A && r.stock == 30 ? card(C, A) : card(H, r.rank);
         EXPECT_EQ(maySpendTrump(s(), suitCard), r.expected);
     }
@@ -74,11 +79,8 @@ TEST_F(ComputerPlayer, DefendsHighEarlyAndLowLate)
 {
     for (auto [stock, expected] : {std::pair{20, K}, std::pair{12, 8}}) {
         SCOPED_TRACE("stock " + std::to_string(stock));
-        setCards(s().humanRow, {{C, 7}});
-        setCards(s().computerRow, {});
-        setCards(s().computerHand, {{C, 8}, {C, 10}, {C, K}, {D, 6}});
-        setCards(s().humanHand, {{S, 6}, {S, 7}, {S, 8}});
-        setStock(stock);
+        set({.humanRow = {{C, 7}}, .computerHand = {{C, 8}, {C, 10}, {C, K}, {D, 6}},
+             .humanHand = {{S, 6}, {S, 7}, {S, 8}}, .stock = stock});
         EXPECT_EQ(computerDefend(s()), 1);
         EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, expected}}));
         EXPECT_EQ(s().transferOpen, 0);
@@ -87,16 +89,10 @@ TEST_F(ComputerPlayer, DefendsHighEarlyAndLowLate)
 
 TEST_F(ComputerPlayer, TakesRatherThanSpendAnEarlyTrumpJack)
 {
-    for (int nines : {0, 2}) {
-        SCOPED_TRACE("cards of the turned-up rank " + std::to_string(nines));
-        setTrump(H, 9);
-        setCards(s().humanRow, {{H, 8}});
-        setCards(s().computerRow, {});
-        Cards hand{{H, J}, {C, 6}};
-        if (nines == 2)
-            hand.insert(hand.end(), {{D, 9}, {S, 9}});
-        setCards(s().computerHand, hand);
-        setStock(20);
+    setTrump(H, 9);
+    for (const Cards& hand : {Cards{{H, J}, {C, 6}}, Cards{{H, J}, {C, 6}, {D, 9}, {S, 9}}}) {
+        SCOPED_TRACE(testing::Message() << hand.size() << " cards in hand");
+        set({.humanRow = {{H, 8}}, .computerHand = hand});
         EXPECT_EQ(computerDefend(s()), 0);
         EXPECT_TRUE(s().computerRow.empty());
     }
@@ -106,48 +102,34 @@ TEST_F(ComputerPlayer, JapaneseSpadeIsTakenEvenWithTrumps)
 {
     s().gameType = 4;
     setTrump(D, phantomRank, 1);
-    setCards(s().humanRow, {{S, 9}});
-    setCards(s().computerHand, {{D, 6}, {D, 7}, {S, 8}, {C, A}});
-    setStock(10);
+    set({.humanRow = {{S, 9}}, .computerHand = {{D, 6}, {D, 7}, {S, 8}, {C, A}}, .stock = 10});
     EXPECT_EQ(computerDefend(s()), 0);
     EXPECT_TRUE(s().computerRow.empty());
 }
 
-TEST_F(ComputerPlayer, OpensWithTheLowestGroupAndLowestSuit)
+TEST_F(ComputerPlayer, OpensWithTheLowestGroupOrTheLowestNonTrump)
 {
     setTrump(H, A);
-    setCards(s().computerHand, {{H, 6}, {S, 6}, {C, 8}, {D, 8}, {C, K}});
-    setCards(s().humanHand, {{D, 7}, {D, 9}, {D, 10}});
-    setStock(20);
+    set({.computerHand = {{H, 6}, {S, 6}, {C, 8}, {D, 8}, {C, K}}, .humanHand = {{D, 7}, {D, 9}, {D, 10}}});
     EXPECT_EQ(computerOpen(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{S, 6}}));
     EXPECT_EQ(s().humanCountAtOpening, 3);
     EXPECT_EQ(s().computerOpened, 1);
 
     // With fewer than 3 cards in the human's hand the group does not count: the lowest non-trump.
-    setCards(s().computerRow, {});
-    setCards(s().computerHand, {{H, 6}, {C, 8}, {D, 8}, {C, 7}});
-    setCards(s().humanHand, {{D, 7}, {D, 9}});
+    set({.computerHand = {{H, 6}, {C, 8}, {D, 8}, {C, 7}}, .humanHand = {{D, 7}, {D, 9}}});
     EXPECT_EQ(computerOpen(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 7}}));
-}
 
-TEST_F(ComputerPlayer, OnlyTrumpsOpenWithTheLowestTrump)
-{
-    setTrump(H, A);
-    setCards(s().computerHand, {{H, K}, {H, 9}, {H, Q}});
-    setCards(s().humanHand, {{D, 7}, {D, 9}, {D, 10}});
-    setStock(20);
+    // Only trumps: the lowest one, however early; openings do not hold trumps back.
+    set({.computerHand = {{H, K}, {H, 9}, {H, Q}}, .humanHand = {{D, 7}, {D, 9}}});
     EXPECT_EQ(computerOpen(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{H, 9}}));
 }
 
 TEST_F(ComputerPlayer, NeverAddsToAnEmptyHumanHand)
 {
-    setCards(s().computerRow, {{C, 7}});
-    setCards(s().humanRow, {{C, 9}});
-    setCards(s().computerHand, {{D, 7}, {S, 9}});
-    setCards(s().humanHand, {});
+    set({.humanRow = {{C, 9}}, .computerRow = {{C, 7}}, .computerHand = {{D, 7}, {S, 9}}});
     EXPECT_EQ(computerAttack(s()), 0);
     EXPECT_EQ(s().computerRow.count(), 1);
 
@@ -160,10 +142,7 @@ TEST_F(ComputerPlayer, NeverAddsToAnEmptyHumanHand)
 TEST_F(ComputerPlayer, ExtraCardsAreLowNonTrumpsOfTableRanks)
 {
     setTrump(H, A);
-    setCards(s().computerRow, {{C, 7}});
-    setCards(s().humanRow, {});
-    setCards(s().computerHand, {{H, 7}, {S, 7}, {D, 7}, {C, 9}});
-    setCards(s().humanHand, {{S, 6}, {S, 8}});
+    set({.computerRow = {{C, 7}}, .computerHand = {{H, 7}, {S, 7}, {D, 7}, {C, 9}}, .humanHand = {{S, 6}, {S, 8}}});
     EXPECT_EQ(throwInExtras(s(), 5), 2);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 7}, {D, 7}, {S, 7}}));
     EXPECT_EQ(s().computerHand.count(), 2);   // the trump seven stays
@@ -174,12 +153,8 @@ TEST_F(ComputerPlayer, TransferDecisionDependsOnStockAndHandSize)
     s().gameType = 1;
     s().transferVariant = 1;
     setTrump(H, A);
-    auto position = [&](const Cards& computerHand, int stock) {
-        setCards(s().humanRow, {{C, 7}});
-        setCards(s().computerRow, {});
-        setCards(s().humanHand, {{D, 7}, {S, K}, {S, Q}});
-        setCards(s().computerHand, computerHand);
-        setStock(stock);
+    auto position = [&](const Cards& computerHand, int stock, const Cards& humanHand = {{D, 7}, {S, K}, {S, Q}}) {
+        set({.humanRow = {{C, 7}}, .computerHand = computerHand, .humanHand = humanHand, .stock = stock});
         s().transferOpen = 1;
         s().computerAttacks = 0;
     };
@@ -206,19 +181,11 @@ TEST_F(ComputerPlayer, TransferDecisionDependsOnStockAndHandSize)
     EXPECT_EQ(transferWorthwhile(s(), 7), 1);
     EXPECT_EQ(computerDefend(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 7}, {S, 7}}));
-}
 
-TEST_F(ComputerPlayer, TransferRefusedWhenTheHumanHoldsTooFewCards)
-{
-    s().gameType = 1;
-    s().transferVariant = 1;
-    setTrump(H, A);
-    setCards(s().humanRow, {{C, 7}});
-    setCards(s().humanHand, {{D, 8}});   // would have to beat two cards with one
-    setCards(s().computerHand, {{S, 7}, {C, 9}, {D, 10}, {S, J}, {D, Q}});
-    setStock(10);
+    // Not when the human would have to beat two cards with one: it beats instead.
+    position(five, 10, {{D, 8}});
     EXPECT_EQ(computerDefend(s()), 1);
-    EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 9}}));
+    EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 8}}));
     EXPECT_EQ(cardsOf(s().humanRow), (Cards{{C, 7}}));
     EXPECT_EQ(s().transferOpen, 0);
 }
@@ -227,10 +194,7 @@ TEST_F(ComputerPlayer, BeatsATransferAllAtOnceOrTakes)
 {
     setTrump(H, A);
     s().computerAttacks = 1;   // the human has just transferred
-    setCards(s().humanRow, {{C, 9}, {S, 9}});
-    setCards(s().computerRow, {});
-    setCards(s().computerHand, {{H, 6}, {C, 10}, {D, 6}});
-    setCards(s().humanHand, {{D, 7}, {D, 8}});
+    set({.humanRow = {{C, 9}, {S, 9}}, .computerHand = {{H, 6}, {C, 10}, {D, 6}}, .humanHand = {{D, 7}, {D, 8}}});
     EXPECT_EQ(computerDefend(s()), 1);
     EXPECT_EQ(s().computerRow.count(), 2);
     EXPECT_EQ(s().computerAttacks, 0);
@@ -238,10 +202,8 @@ TEST_F(ComputerPlayer, BeatsATransferAllAtOnceOrTakes)
     EXPECT_EQ(s().computerHand.sortMode, -1);
     EXPECT_EQ(cardsOf(s().computerHand), (Cards{{D, 6}}));
 
-    setCards(s().humanRow, {{C, 9}, {S, 9}});
-    setCards(s().computerRow, {});
-    setCards(s().computerHand, {{C, 10}, {D, 6}, {S, 6}});
     s().computerAttacks = 1;
+    set({.humanRow = {{C, 9}, {S, 9}}, .computerHand = {{C, 10}, {D, 6}, {S, 6}}, .humanHand = {{D, 7}, {D, 8}}});
     EXPECT_EQ(computerDefend(s()), 0);
     EXPECT_EQ(s().computerHand.countSelected(), 0);
     EXPECT_EQ(s().computerAttacks, 0);
@@ -250,12 +212,8 @@ TEST_F(ComputerPlayer, BeatsATransferAllAtOnceOrTakes)
 TEST_F(ComputerPlayer, EndgameBeatAvoidsRanksTheHumanCanAdd)
 {
     setTrump(H, A, 1);
-    setStock(0);
-    setCards(s().humanRow, {{C, 7}});
-    setCards(s().computerHand, {{C, 8}, {C, 9}, {H, 6}});
     s().computerHand.sortMode = 1;
-    s().computerHand.sortCards();
-    setCards(s().humanHand, {{D, 8}, {S, 6}});
+    set({.humanRow = {{C, 7}}, .computerHand = {{C, 8}, {C, 9}, {H, 6}}, .humanHand = {{D, 8}, {S, 6}}, .stock = 0});
     EXPECT_EQ(endgameBeat(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 9}}));
 }
@@ -263,24 +221,19 @@ TEST_F(ComputerPlayer, EndgameBeatAvoidsRanksTheHumanCanAdd)
 TEST_F(ComputerPlayer, SafeOpeningAtTheEnd)
 {
     setTrump(H, A, 1);
-    setStock(0);
-    setCards(s().computerHand, {{C, 6}, {S, A}});
-    setCards(s().humanHand, {{C, 10}, {D, 6}});
+    set({.computerHand = {{C, 6}, {S, A}}, .humanHand = {{C, 10}, {D, 6}}, .stock = 0});
     EXPECT_EQ(computerOpen(s()), 1);
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{S, A}}));
 }
 
 TEST_F(ComputerPlayer, BestGroupRankLimitsFollowTheStock)
 {
-    setCards(s().computerHand, {{C, K}, {D, K}, {S, 6}});
-    setCards(s().humanHand, {{D, 7}, {D, 9}, {D, 10}});
-    setStock(11);
+    set({.computerHand = {{C, K}, {D, K}, {S, 6}}, .humanHand = {{D, 7}, {D, 9}, {D, 10}}, .stock = 11});
     EXPECT_EQ(bestGroupRank(s()), 0);   // kings are above the limit of 11
     setStock(10);
     EXPECT_EQ(bestGroupRank(s()), K);
     s().gameType = 2;
-    setStock(0);
-    setCards(s().humanHand, Cards(9, {D, 7}));
+    set({.computerHand = {{C, K}, {D, K}, {S, 6}}, .humanHand = Cards(9, {D, 7}), .stock = 0});
     EXPECT_EQ(bestGroupRank(s()), 0);   // "Bulk" with a big human hand: up to jacks
 }
 

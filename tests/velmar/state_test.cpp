@@ -1,13 +1,17 @@
-// The Velmar headless state: every variable by name, loading positions safely, the invariants,
-// and long random play that must keep every card and always come to an end.
+// The Velmar headless state: round trips, loading positions safely, the invariants, and whole
+// games played by taps that must keep every card and always come to an end.
 #include "velmar_fixture.hpp"
 
+#include "velmar/rules.hpp"
 #include "velmar/state_json.hpp"
 #include "velmar/table.hpp"
 
 #include "cards/layout.hpp"
 #include "cards/random.hpp"
 
+#include <algorithm>
+#include <functional>
+#include <map>
 #include <random>
 
 using namespace velmar_test;
@@ -17,47 +21,22 @@ namespace {
 
 class State : public GameTest {};
 
-TEST_F(State, NamesEveryVariable)
-{
-    const json state = game->state();
-    for (const char* name :
-         {"gameType", "transferVariant", "humanHand", "computerHand", "humanRow", "computerRow", "trumpCard",
-          "stockCard", "deck", "discarded", "computerAttacks", "computerOpened", "transferOpen", "extraCardsLeft",
-          "humanCountAtOpening", "computerCountAtOpening", "nextStarter", "computerHandFaceDown",
-          "computerHandSpread", "buttonPressed", "doubleTapPlay", "showStockCount", "humanWins", "computerWins"})
-        EXPECT_TRUE(state.contains(name)) << name;
-    EXPECT_EQ(state["deck"]["remaining"], 23);
-    EXPECT_EQ(state["deck"]["cards"].size(), 23u);
-    EXPECT_EQ(state["humanHand"].size(), 6u);
-    EXPECT_EQ(state["humanHand"][0].size(), 3u);   // [suit, rank, selected]
-    EXPECT_TRUE(state["trumpCard"].contains("hidden"));
-}
-
 TEST_F(State, RoundTripsIntoAnotherGame)
 {
     // A position in the middle of a bout, with a selection and an unsorted computer hand.
-    load({{"gameType", 3},
-          {"trumpCard", json{{"suit", C}, {"rank", 9}, {"hidden", 1}}},
-          {"deck", json{{"cards", json::array()}}},
+    load({{"gameType", 3}, {"trumpCard", trumpJson(C, 9, 1)}, {"deck", {{"cards", json::array()}}},
           {"computerRow", cardsJson({{D, 9}, {S, 9}})},
           {"humanHand", json::array({json::array({D, 6, 1}), json::array({C, 10, 0}), json::array({H, 7, 1})})},
-          {"computerHand", cardsJson({{S, A}, {D, 7}, {C, 9}})},
-          {"computerHandSortMode", -1},
-          {"computerAttacks", 1},
-          {"computerHandSpread", 5},
-          {"showStockCount", 1},
-          {"humanWins", 7}});
+          {"computerHand", cardsJson({{S, A}, {D, 7}, {C, 9}})}, {"computerHandSortMode", -1},
+          {"computerAttacks", 1}, {"computerHandSpread", 5}, {"showStockCount", 1}, {"humanWins", 7}});
     const json saved = game->state();
 
-    RecordingShell otherShell;
-    velmar::VelmarGame other;
-    startGame(other, otherShell);
-    other.load(saved);
-    EXPECT_EQ(other.state(), saved);
-    EXPECT_EQ(otherShell.recorder().title(), "Bulk. Transfer");
-    EXPECT_EQ(cardsOf(other.gameState().computerHand), (Cards{{S, A}, {D, 7}, {C, 9}}));
-    EXPECT_EQ(other.consistencyViolations(), std::vector<std::string>{});
-    other.tearDown();
+    Program other;
+    other.game.load(saved);
+    EXPECT_EQ(other.game.state(), saved);
+    EXPECT_EQ(other.window.title(), "Bulk. Transfer");
+    EXPECT_EQ(cardsOf(other.game.gameState().computerHand), (Cards{{S, A}, {D, 7}, {C, 9}}));
+    EXPECT_EQ(other.game.consistencyViolations(), std::vector<std::string>{});
 }
 
 TEST_F(State, LoadLaysOutTheSetsAsADealDoes)
@@ -66,10 +45,8 @@ TEST_F(State, LoadLaysOutTheSetsAsADealDoes)
     for (int suit = 1; suit <= 3; ++suit)
         for (int rank = 6; rank <= 14; ++rank)
             many.emplace_back(suit, rank);
-    load({{"trumpCard", json{{"suit", S}, {"rank", 6}, {"hidden", 0}}},
-          {"humanHand", cardsJson(many)},
-          {"computerHand", cardsJson({{S, 7}, {S, 8}, {S, 9}})},
-          {"computerHandSpread", 5}});
+    load({{"trumpCard", trumpJson(S, 6)}, {"humanHand", cardsJson(many)},
+          {"computerHand", cardsJson({{S, 7}, {S, 8}, {S, 9}})}, {"computerHandSpread", 5}});
     EXPECT_EQ(s().humanHand.count(), 27);
     EXPECT_EQ(s().humanHand.spread, 3);
     EXPECT_EQ(s().humanHand.perRow, 18);
@@ -83,15 +60,14 @@ TEST_F(State, LoadLaysOutTheSetsAsADealDoes)
     EXPECT_EQ(s().humanRow.trumpSuit, S);
     EXPECT_EQ(s().stock(), 5);
     EXPECT_EQ(s().trumpCard.x, ct::scaleX(205));
-    EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{});
+    expectConsistent();
 }
 
 TEST_F(State, TheHandKeepsItsFanUntilTheBoutEnds)
 {
     // Seven cards lie half over each other; one played leaves six still fanned that way until
     // the bout ends, and state and load carry that so a script can find the cards.
-    load({{"trumpCard", json{{"suit", S}, {"rank", 6}, {"hidden", 0}}},
-          {"humanHand", cardsJson({{H, 6}, {H, 7}, {H, 8}, {H, 9}, {H, 10}, {C, 6}, {C, 7}})},
+    load({{"trumpCard", trumpJson(S, 6)}, {"humanHand", cardsJson({{H, 6}, {H, 7}, {H, 8}, {H, 9}, {H, 10}, {C, 6}, {C, 7}})},
           {"computerHand", cardsJson({{D, 6}, {D, 7}, {D, 8}, {D, 9}, {D, 10}, {D, J}})}});
     EXPECT_EQ(game->state()["humanHandSpread"], 1);
     EXPECT_EQ(game->state()["humanHandPerRow"], 12);
@@ -144,21 +120,21 @@ TEST_F(State, JapaneseGetsItsInvisibleTrumpAndBack)
     EXPECT_EQ(s().trumpSuit(), D);
     EXPECT_EQ(s().trumpCard.rank, velmar::phantomRank);
     EXPECT_EQ(s().trumpCard.hidden, 1);
-    EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{});
+    expectConsistent();
     EXPECT_EQ(window().title(), "Japanese");
 
     // Leaving "Japanese" needs a real turned-up card.
     EXPECT_THROW(game->load({{"gameType", 0}}), std::invalid_argument);
     const Cards held = cardsOf(s().humanHand);
-    load({{"gameType", 1}, {"trumpCard", json{{"suit", held[0].first}, {"rank", held[0].second}, {"hidden", 1}}},
-          {"humanHand", cardsJson(Cards(held.begin() + 1, held.end()))}, {"deck", json{{"cards", json::array()}}}});
+    load({{"gameType", 1}, {"trumpCard", trumpJson(held[0].first, held[0].second, 1)},
+          {"humanHand", cardsJson(Cards(held.begin() + 1, held.end()))}, {"deck", {{"cards", json::array()}}}});
     EXPECT_EQ(s().transferVariant, 1);
-    EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{});
+    expectConsistent();
 }
 
 TEST_F(State, ViolationsNameLostAndDoubledCards)
 {
-    EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{});
+    expectConsistent();
     const ct::Card first = s().humanHand.at(1);
     s().humanHand.at(1).selected = 1;
     s().humanHand.markSelectedRemoved();
@@ -174,46 +150,155 @@ TEST_F(State, ViolationsNameLostAndDoubledCards)
     EXPECT_NE(doubled[0].find("2 times"), std::string::npos);
 }
 
-// ---------------------------------------------------------------- random play
+// Plays whole games in every game type with taps only, each move chosen from the table as a
+// player who knows the rules would choose it, with some random choices. After every tap the
+// table must be one the rules produce and a legal answer must not have been refused; every
+// game must come to an end, and each win deals the next game at once.
+class WholeGames : public GameTest {
+protected:
+    bool chance(int percent) { return std::uniform_int_distribution<int>(1, 100)(rng) <= percent; }
 
-// Plays many games with random taps (and random answers to the transfer question) in every
-// game type; after every tap the position must be one the rules produce, and games must end.
-TEST_F(State, RandomPlayKeepsEveryCardAndFinishesGames)
+    // The lowest card of the hand passing `ok`, non-trumps first; none: empty.
+    Cards lowest(const std::function<bool(const ct::Card&)>& ok)
+    {
+        auto key = [this](const ct::Card& c) { return (s().isTrump(c) ? 100 : 0) + c.rank; };
+        const ct::Card* best = nullptr;
+        for (const ct::Card& c : s().humanHand.cards)
+            if (ok(c) && (best == nullptr || key(c) < key(*best)))
+                best = &c;
+        return best ? Cards{{best->suit, best->rank}} : Cards{};
+    }
+
+    // The text of the result box shown since `boxesBefore`; empty while the game goes on.
+    std::string result()
+    {
+        for (std::size_t i = boxesBefore; i < window().boxes.size(); ++i)
+            if (window().boxes[i]["text"] != "Transfer?")
+                return window().boxes[i]["text"].get<std::string>();
+        return "";
+    }
+
+    void check(const std::string& move)
+    {
+        ++kinds[move];
+        expectConsistent();
+        EXPECT_TRUE(status() != "Bad cards selected" && status().rfind("Select ", 0) != 0)
+            << move << ": a legal answer was refused: " << game->state().dump();
+    }
+
+    // Selects exactly `chosen` with taps on the cards, then taps the table; the cards must have
+    // left the hand.
+    void play(const Cards& chosen, const std::string& move)
+    {
+        // While several cards are to be beaten at once a tap toggles a card; otherwise it
+        // selects that card alone (a second tap would put it back).
+        const bool toggling = s().computerAttacks == 1 && s().computerRow.count() > 1 && s().humanRow.empty();
+        const std::vector<ct::Card> before = s().humanHand.cards;
+        for (const ct::Card& c : before) {
+            const bool wanted = std::find(chosen.begin(), chosen.end(), std::pair{c.suit, c.rank}) != chosen.end();
+            if (toggling ? (c.selected != 0) != wanted : wanted && !c.selected)
+                tapCard(c.suit, c.rank);
+        }
+        ASSERT_EQ(s().humanHand.countSelected(), static_cast<int>(chosen.size())) << game->state().dump();
+        tap(velmar::area::playArea);
+        check(move);
+        const Cards hand = cardsOf(s().humanHand);
+        for (const auto& card : chosen)
+            EXPECT_TRUE(!result().empty() || std::find(hand.begin(), hand.end(), card) == hand.end())
+                << move << ": the card stayed in the hand: " << game->state().dump();
+    }
+
+    void playOr(const Cards& chosen, const std::string& move, const std::string& otherwise, int percent = 100)
+    {
+        if (!chosen.empty() && chance(percent))
+            return play(chosen, move);
+        tap(velmar::area::actionButton);
+        check(otherwise);
+    }
+
+    void move()
+    {
+        ASSERT_FALSE(s().humanHand.empty()) << "the human has no cards but the game goes on";
+        auto onTable = [this](const ct::Card& c) { return velmar::rankOnTable(s(), c.rank); };
+        if (s().extraCardsLeft > 0)
+            return playOr(lowest(onTable), "extra card", "let the computer take", 60);
+        if (s().computerAttacks == 0) {
+            if (s().humanRow.empty() && s().computerRow.empty()) {
+                const int any = std::uniform_int_distribution<int>(0, s().humanHand.count() - 1)(rng);
+                const ct::Card& c = s().humanHand.cards[static_cast<std::size_t>(any)];
+                return play(chance(75) ? lowest([](const ct::Card&) { return true; }) : Cards{{c.suit, c.rank}},
+                            "open");
+            }
+            const bool mayAdd = s().humanRow.count() < velmar::maxRowCards && !s().computerHand.empty();
+            return playOr(mayAdd ? lowest(onTable) : Cards{}, "add", "end the bout", 50);
+        }
+        ASSERT_FALSE(s().computerRow.empty()) << "the human defends against nothing";
+        const ct::Card attack = s().computerRow.cards.back();
+        if (s().transferVariant && s().transferOpen && s().computerHand.count() > s().computerRow.count() &&
+            chance(50)) {
+            // A trump of that rank asks "Transfer?", answered Yes.
+            const Cards same = lowest([&](const ct::Card& c) { return c.rank == attack.rank; });
+            if (!same.empty())
+                return play(same, "transfer");
+        }
+        if (s().computerRow.count() > 1 && s().humanRow.empty())
+            return beatSeveral();
+        playOr(lowest([&](const ct::Card& c) { return velmar::beats(s(), c, attack) > 0; }), "beat", "take", 97);
+    }
+
+    // Several attack cards at once (after a transfer): the match the rules accept, on copies.
+    void beatSeveral()
+    {
+        ct::CardSet attack, answer;
+        for (ct::CardSet* set : {&attack, &answer})
+            set->setTrump(s().trumpSuit());
+        for (const auto& [suit, rank] : cardsOf(s().computerRow))
+            attack.append(suit, rank);
+        for (const auto& [suit, rank] : cardsOf(s().humanHand))
+            answer.append(suit, rank);
+        Cards chosen;
+        if (velmar::beatAll(s(), attack, answer) == 0)
+            for (const ct::Card& c : answer.cards)
+                if (c.selected)
+                    chosen.emplace_back(c.suit, c.rank);
+        playOr(chosen, "beat several", "take", 85);
+    }
+
+    std::mt19937 rng{20240611};
+    std::size_t boxesBefore = 0;
+    std::map<std::string, int> kinds;
+};
+
+TEST_F(WholeGames, EveryGameTypeIsPlayedToTheEndWithTapsOnly)
 {
-    std::mt19937 pick(20240611);
     for (int type = 0; type < velmar::gameTypeCount; ++type) {
         SCOPED_TRACE("game type " + std::to_string(type));
         game->changeGameType(type);
-        const int winsBefore = s().humanWins + s().computerWins;
-        int taps = 0;
-        while (s().humanWins + s().computerWins - winsBefore < 4 && taps < 20000) {
-            window().answers.push_back(pick() % 2 ? ct::MsgBoxAnswer::yes : ct::MsgBoxAnswer::no);
-            const auto targets = game->monkeyTargets();
-            ASSERT_GE(targets.size(), 3u);
-            const unsigned roll = pick() % 10;
-            ct::Rect target;
-            if (roll < 1)
-                target = targets[2];                         // sort
-            else if (roll < 2)
-                target = targets[1];                         // take or end the bout
-            else if (roll < 5 || targets.size() == 3)
-                target = targets[0];                         // play
-            else
-                target = targets[3 + pick() % (targets.size() - 3)];   // a card of the hand
-            const int x = target.left + 2;
-            const int y = (target.top + target.bottom) / 2;
-            game->stylusDown(x, y);
-            game->stylusUp(x, y);
-            if (pick() % 8 == 0)
-                game->doubleTap(x, y);
-            ++taps;
-            const auto problems = game->consistencyViolations();
-            ASSERT_EQ(problems, std::vector<std::string>{}) << "after tap " << taps << ": " << game->state().dump();
-            ASSERT_LE(window().deepestSend, 8);
+        for (int played = 1; played <= 3; ++played) {
+            SCOPED_TRACE("game " + std::to_string(played));
+            const int humanWins = s().humanWins, computerWins = s().computerWins;
+            boxesBefore = window().boxes.size();
+            for (int moves = 0; moves < 1500 && result().empty() && !HasFatalFailure(); ++moves)
+                move();
+            ASSERT_FALSE(HasFailure());
+            ASSERT_NE(result(), "") << "no winner after 1500 moves";
+            const bool humanWon = result() == "You win!";
+            EXPECT_TRUE(humanWon || result() == "I win!") << result();
+            EXPECT_EQ(s().humanWins, humanWins + (humanWon ? 1 : 0));
+            EXPECT_EQ(s().computerWins, computerWins + (humanWon ? 0 : 1));
+            EXPECT_EQ(shell->settings().read("statu"), static_cast<std::uint32_t>(s().humanWins));
+            EXPECT_EQ(shell->settings().read("statc"), static_cast<std::uint32_t>(s().computerWins));
+            // The winner opens the next deal.
+            EXPECT_EQ(s().computerAttacks, humanWon ? 0 : 1);
+            EXPECT_EQ(s().computerRow.count(), humanWon ? 0 : 1);
+            EXPECT_EQ(s().humanHand.count(), velmar::handSize(s()));
         }
-        EXPECT_GE(s().humanWins + s().computerWins - winsBefore, 4) << "games do not come to an end";
-        window().answers.clear();
     }
+    EXPECT_LE(window().deepest, 8);
+    // Every kind of move was made somewhere, so the taps reached every part of the turn flow.
+    for (const char* kind : {"open", "add", "end the bout", "beat", "take", "transfer", "extra card",
+                             "let the computer take", "beat several"})
+        EXPECT_GT(kinds[kind], 0) << kind;
 }
 
 } // namespace

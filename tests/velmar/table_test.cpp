@@ -13,23 +13,12 @@ namespace {
 
 class Table : public GameTest {
 protected:
-    void SetUp() override
+    // The table painted afresh, as the window paints it, on the green background.
+    const ct::Canvas& paint()
     {
-        GameTest::SetUp();
-        ct::createDrawingResources();
-    }
-    void TearDown() override
-    {
-        ct::releaseDrawingResources();
-        GameTest::TearDown();
-    }
-    // A fresh picture of the table on the green background.
-    std::unique_ptr<ct::Canvas> paint()
-    {
-        auto canvas = std::make_unique<ct::Canvas>(240, 320);
-        canvas->fillRect(ct::Rect{0, 0, 240, 320}, green);
-        velmar::drawTable(s(), *canvas, velmar::PaintResources{});
-        return canvas;
+        window().invalidateAll();
+        window().paintIfInvalid();
+        return window().canvas();
     }
     static bool hasWhite(const ct::Canvas& canvas, const ct::Rect& area)
     {
@@ -48,57 +37,44 @@ TEST_F(Table, TheDefendersCardsLieOverTheAttackers)
 {
     // A plain spot where the two rows overlap, away from labels and pips.
     const int x = 14, y = 84;
-    load({{"trumpCard", json{{"suit", H}, {"rank", A}, {"hidden", 0}}},
-          {"computerRow", cardsJson({{C, 9}})},
-          {"humanRow", cardsJson({{C, 10}})},
-          {"humanHand", cardsJson({{D, 6}})},
-          {"computerHand", cardsJson({{D, 7}})},
-          {"computerAttacks", 1}});
+    load({{"trumpCard", trumpJson(H, A)}, {"computerRow", cardsJson({{C, 9}})}, {"humanRow", cardsJson({{C, 10}})},
+          {"humanHand", cardsJson({{D, 6}})}, {"computerHand", cardsJson({{D, 7}})}, {"computerAttacks", 1}});
     s().computerRow.at(1).selected = 1;   // the attacker's card grey, the defender's white
-    EXPECT_EQ(paint()->pixel(x, y), white);
+    EXPECT_EQ(paint().pixel(x, y), white);
     s().computerRow.at(1).selected = 0;
     s().humanRow.at(1).selected = 1;
-    EXPECT_EQ(paint()->pixel(x, y), grey);
+    EXPECT_EQ(paint().pixel(x, y), grey);
 
     load({{"computerRow", cardsJson({{C, 10}})}, {"humanRow", cardsJson({{C, 9}})}, {"computerAttacks", 0}});
     s().humanRow.at(1).selected = 1;
-    EXPECT_EQ(paint()->pixel(x, y), white);
+    EXPECT_EQ(paint().pixel(x, y), white);
 }
 
-TEST_F(Table, TrumpIndicatorOnlyOnceTheTurnedUpCardIsGone)
+TEST_F(Table, TrumpIndicatorAndStockCount)
 {
     const int x = 215, y = 73;   // inside the indicator's white box, below the turned-up card
-    EXPECT_EQ(s().trumpCard.hidden, 0);
-    EXPECT_EQ(paint()->pixel(x, y), green);
+    ASSERT_EQ(s().trumpCard.hidden, 0);
+    EXPECT_EQ(paint().pixel(x, y), green);
     load({{"gameType", 4}});
-    EXPECT_EQ(paint()->pixel(x, y), white);
-}
+    EXPECT_EQ(paint().pixel(x, y), white);
 
-TEST_F(Table, StockCountFollowsTheOption)
-{
     if (ct::drawingResources().textFont.empty())
         GTEST_SKIP() << "no font on this machine";
-    const ct::Rect count{203, 75, 236, 95};
-    EXPECT_FALSE(hasWhite(*paint(), count));
+    const ct::Rect count{203, 84, 236, 96};
+    EXPECT_FALSE(hasWhite(paint(), count));
     load({{"showStockCount", 1}});
-    EXPECT_TRUE(hasWhite(*paint(), count));
-    // "Bulk": the stock is empty and the turned-up card taken, so no count is drawn.
+    const ct::Canvas& japanese = paint();
+    // The count lies under the indicator, whose white box keeps its lower corners.
+    EXPECT_TRUE(hasWhite(japanese, count));
+    EXPECT_EQ(japanese.pixel(214, 82), white);
+    EXPECT_EQ(japanese.pixel(224, 82), white);
+    EXPECT_EQ(japanese.pixel(214, 79), white);
+    EXPECT_FALSE(hasWhite(japanese, ct::Rect{203, 60, 236, 71}));
+    // "Thrown up" counts the turned-up card; "Bulk" has no stock and draws no count.
+    game->changeGameType(0);
+    EXPECT_TRUE(hasWhite(paint(), ct::Rect{203, 75, 236, 95}));
     game->changeGameType(2);
-    EXPECT_FALSE(hasWhite(*paint(), ct::Rect{203, 84, 236, 95}));
-}
-
-TEST_F(Table, JapaneseCountLiesBelowAWholeIndicator)
-{
-    if (ct::drawingResources().textFont.empty())
-        GTEST_SKIP() << "no font on this machine";
-    load({{"gameType", 4}, {"showStockCount", 1}});
-    const auto canvas = paint();
-    // The indicator's white box keeps its lower corners; the count is drawn under it.
-    EXPECT_EQ(canvas->pixel(214, 82), white);
-    EXPECT_EQ(canvas->pixel(224, 82), white);
-    EXPECT_EQ(canvas->pixel(214, 79), white);
-    EXPECT_TRUE(hasWhite(*canvas, ct::Rect{203, 84, 236, 96}));
-    EXPECT_FALSE(hasWhite(*canvas, ct::Rect{203, 60, 236, 71}));
+    EXPECT_FALSE(hasWhite(paint(), count));
 }
 
 } // namespace

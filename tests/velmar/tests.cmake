@@ -1,4 +1,4 @@
-# Velmar: rules, computer player, turn flow and headless state.
+# Velmar: rules, computer player, turn flow, headless state and whole games played by taps.
 add_unit_tests(velmar_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/velmar_fixture.cpp
@@ -9,10 +9,9 @@ add_unit_tests(velmar_tests
     ${CMAKE_CURRENT_LIST_DIR}/table_test.cpp
   LIBS velmar_game)
 
-# Velmar end to end: the built program run headless with scripts, interactively and at random.
+# Velmar end to end: the built program run headless with scripts and at random.
 add_unit_tests(velmar_e2e_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/e2e_play_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/e2e_dialogs_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/e2e_program_test.cpp
   LIBS cardtable)

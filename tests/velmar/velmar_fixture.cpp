@@ -1,73 +1,59 @@
-// Shared set-up for the Velmar tests: a recording window and shell, and helpers for positions.
+// Shared set-up for the Velmar tests: the program on the headless window, bare states for the
+// rules and the computer player, and helpers for positions.
 #include "velmar_fixture.hpp"
 
 #include "velmar/rules.hpp"
-#include "velmar/strings.hpp"
 
 #include "cards/card_style.hpp"
 #include "cards/layout.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
 
+#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
 namespace velmar_test {
 
-void RecordingWindow::invalidate(const ct::Rect& area)
+TestWindow::TestWindow() : HeadlessWindow(ct::pocketGeometry(96), {})
 {
-    // Only the latest areas matter to the tests; keep the record small in long games.
-    if (invalidated.size() > 4096)
-        invalidated.clear();
-    invalidated.push_back(area);
+    setSink([this](const nlohmann::json& event) {
+        if (event.value("event", "") != "msgbox")
+            return;
+        boxes.push_back(event);
+        if (onBox)
+            onBox();
+    });
 }
 
-std::intptr_t RecordingWindow::sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t)
+std::intptr_t TestWindow::sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
 {
-    if (message == ct::msg::user && onGameMessage) {
-        ++sendDepth;
-        deepestSend = std::max(deepestSend, sendDepth);
-        onGameMessage(static_cast<int>(wParam));
-        --sendDepth;
-    }
-    return 0;
+    deepest = std::max(deepest, ++depth);
+    const std::intptr_t result = HeadlessWindow::sendMessage(message, wParam, lParam);
+    --depth;
+    return result;
 }
 
-ct::MsgBoxAnswer RecordingWindow::messageBox(std::string_view text, std::string_view caption,
-                                             ct::MsgBoxButtons buttons, ct::MsgBoxIcon icon)
-{
-    boxes.push_back(Box{std::string(text), std::string(caption), buttons, icon});
-    if (onBox)
-        onBox(boxes.back());
-    if (!answers.empty()) {
-        const auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-    return buttons == ct::MsgBoxButtons::yesNo ? ct::MsgBoxAnswer::yes : ct::MsgBoxAnswer::ok;
-}
-
-RecordingShell::RecordingShell()
+TempDir::TempDir()
 {
     static std::atomic<int> counter{0};
-    dir_ = std::filesystem::path(::testing::TempDir()) /
+    path = std::filesystem::path(::testing::TempDir()) /
            ("velmar-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir_);
-    store_ = std::make_unique<ct::SettingsStore>(dir_ / "registry.sqlite3");
-    settings_ = std::make_unique<ct::ProgramSettings>(*store_, "Software\\qv\\vlm");
+    std::filesystem::create_directories(path);
 }
 
-RecordingShell::~RecordingShell()
+TempDir::~TempDir()
 {
-    settings_.reset();
-    store_.reset();
     std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
+    std::filesystem::remove_all(path, ignored);
 }
 
-const std::string& RecordingShell::string(int id) const
+Program::Program() : store(dir.path / "registry.sqlite3"), shell(game, window, store, true)
 {
-    return velmar::programString(id);
+    shell.startUp(false);
+    // A deal the human opens, whatever the cards: every test sets its own position.
+    game.gameState().nextStarter = 0;
+    shell.createWindow();
 }
 
 void prepareFramework()
@@ -132,39 +118,14 @@ void StateTest::setStock(int n)
     s().stockCard.hidden = n == 0 ? 1 : 0;
 }
 
-// ---------------------------------------------------------------- whole games
-
-void startGame(velmar::VelmarGame& game, RecordingShell& shell)
-{
-    game.attach(shell);
-    shell.recorder().onGameMessage = [&game](int code) { game.gameMessage(code); };
-    game.startValues(false);
-    game.windowSetUp();
-    // A deal the human opens, whatever the cards: every test sets its own position.
-    game.gameState().nextStarter = 0;
-    game.windowCreated();
-}
+// ---------------------------------------------------------------- whole programs
 
 void GameTest::SetUp()
 {
     prepareFramework();
-    shell = std::make_unique<RecordingShell>();
-    game = std::make_unique<velmar::VelmarGame>();
-    ct::setMainWindow(&window());
-    ct::statusLine().configure(game->info().statusRegion, &window());
-    startGame(*game, *shell);
-}
-
-void GameTest::TearDown()
-{
-    game->tearDown();
-    ct::setMainWindow(nullptr);
-    ct::statusLine().configure(game->info().statusRegion, nullptr);
-}
-
-void GameTest::load(const nlohmann::json& fields)
-{
-    game->load(fields);
+    program = std::make_unique<Program>();
+    game = &program->game;
+    shell = &program->shell;
 }
 
 void GameTest::tap(const ct::Rect& design)

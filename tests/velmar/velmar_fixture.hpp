@@ -1,15 +1,16 @@
-// Shared set-up for the Velmar tests: a recording window and shell, and helpers for positions.
+// Shared set-up for the Velmar tests: the program on the headless window, bare states for the
+// rules and the computer player, and helpers for positions.
 #pragma once
 
 #include "velmar/game_state.hpp"
 #include "velmar/velmar_game.hpp"
 
-#include "platform/window.hpp"
-#include "shell/shell.hpp"
+#include "platform/headless_window.hpp"
+#include "shell/program_shell.hpp"
+#include "shell/settings_store.hpp"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -24,65 +25,45 @@ using Cards = std::vector<std::pair<int, int>>;   // (suit, rank)
 inline constexpr int D = ct::diamonds, H = ct::hearts, C = ct::clubs, S = ct::spades;
 inline constexpr int J = 11, Q = 12, K = 13, A = 14;
 
-// A window that records what the game asks of it. Message boxes are answered from `answers`
-// (OK or Yes when empty); sendMessage hands the game's own message to `onGameMessage`.
-class RecordingWindow : public ct::Window {
+inline ct::Card card(int suit, int rank)
+{
+    ct::Card c;
+    c.suit = suit;
+    c.rank = rank;
+    return c;
+}
+
+// The headless window at 96 dpi. It keeps the message boxes it showed (answered from its queue:
+// OK, or Yes for a question, when the queue is empty), runs `onBox` as each one is shown, and
+// counts how deeply sent messages nest.
+class TestWindow : public ct::HeadlessWindow {
 public:
-    struct Box {
-        std::string text;
-        std::string caption;
-        ct::MsgBoxButtons buttons;
-        ct::MsgBoxIcon icon;
-    };
-
-    void invalidate(const ct::Rect& area) override;
-    void invalidateAll() override {}
-    void updateNow() override {}
+    TestWindow();
     std::intptr_t sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    ct::MsgBoxAnswer messageBox(std::string_view text, std::string_view caption, ct::MsgBoxButtons buttons,
-                                ct::MsgBoxIcon icon) override;
-    void setTitle(std::string_view title) override { title_ = title; }
-    std::string title() const override { return title_; }
-    ct::Size clientSize() const override { return {240, 294}; }
-    void pause(int) override {}
-    void openHelp(std::string_view) override {}
-    void destroy() override {}
 
-    std::function<void(int code)> onGameMessage;
-    std::function<void(const Box&)> onBox;
-    std::deque<ct::MsgBoxAnswer> answers;
-    std::vector<Box> boxes;
-    std::vector<ct::Rect> invalidated;
-    int sendDepth = 0;
-    int deepestSend = 0;
-
-private:
-    std::string title_;
+    std::vector<nlohmann::json> boxes;
+    std::function<void()> onBox;
+    int depth = 0;
+    int deepest = 0;
 };
 
-// A shell over the recording window and a settings store in a fresh temporary directory.
-class RecordingShell : public ct::Shell {
-public:
-    RecordingShell();
-    ~RecordingShell() override;
-    ct::Window& window() override { return window_; }
-    ct::ProgramSettings& settings() override { return *settings_; }
-    const std::string& string(int id) const override;
-    const ct::Icon& buttonIcon(int) const override { return noIcon_; }
-    int tableColorIndex() const override { return 0; }
-    int cardBackIndex() const override { return 0; }
-    void setTableColorIndex(int) override {}
-    void setCardBackIndex(int) override {}
-    bool headless() const override { return true; }
+// A fresh directory, removed with everything in it when the owner goes.
+struct TempDir {
+    TempDir();
+    ~TempDir();
+    std::filesystem::path path;
+};
 
-    RecordingWindow& recorder() { return window_; }
+// The Velmar program as the shell starts it, its settings in a fresh directory; its first deal
+// is one the human opens.
+struct Program {
+    Program();
 
-private:
-    std::filesystem::path dir_;
-    RecordingWindow window_;
-    std::unique_ptr<ct::SettingsStore> store_;
-    std::unique_ptr<ct::ProgramSettings> settings_;
-    ct::Icon noIcon_;
+    TempDir dir;
+    ct::SettingsStore store;
+    TestWindow window;
+    velmar::VelmarGame game;
+    ct::ProgramShell shell;
 };
 
 // Installs the card style and a fixed random stream; resets the status line.
@@ -103,27 +84,24 @@ protected:
     velmar::VelmarState& s() { return *state; }
 };
 
-// Attaches the game to the shell, routes its own message back to it and starts it as window
-// creation does (a deal that the human opens).
-void startGame(velmar::VelmarGame& game, RecordingShell& shell);
-
-// A whole game wired to the recording shell: the game's own message runs synchronously.
+// A whole program: the game's own message runs synchronously inside each tap.
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    void TearDown() override;
-    // Loads a position (every field not given keeps the value of a fresh "Thrown up" deal).
-    void load(const nlohmann::json& fields);
+    // Loads a position (every field not given keeps its current value).
+    void load(const nlohmann::json& fields) { game->load(fields); }
     // Taps the centre of a design rectangle, stylus down then up.
     void tap(const ct::Rect& design);
     // Taps the card of the human's hand with this suit and rank.
     void tapCard(int suit, int rank);
     std::string status() const;
-    RecordingWindow& window() { return shell->recorder(); }
-
-    std::unique_ptr<RecordingShell> shell;
-    std::unique_ptr<velmar::VelmarGame> game;
+    void expectConsistent() { EXPECT_EQ(game->consistencyViolations(), std::vector<std::string>{}); }
+    TestWindow& window() { return program->window; }
     velmar::VelmarState& s() { return game->gameState(); }
+
+    std::unique_ptr<Program> program;
+    velmar::VelmarGame* game = nullptr;
+    ct::ProgramShell* shell = nullptr;
 };
 
 // The cards of a set in set order.
@@ -131,5 +109,11 @@ Cards cardsOf(const ct::CardSet& set);
 
 // JSON of a card list: [[suit, rank], ...].
 nlohmann::json cardsJson(const Cards& cards);
+
+// JSON of the turned-up card.
+inline nlohmann::json trumpJson(int suit, int rank, int hidden = 0)
+{
+    return {{"suit", suit}, {"rank", rank}, {"hidden", hidden}};
+}
 
 } // namespace velmar_test
