@@ -15,34 +15,25 @@
 using namespace ct;
 using settings_test::TestDir;
 
-TEST(HelpPageUrl, MapsTheLinkToThePageBesideTheProgram)
+TEST(HelpPageUrl, MapsAPlainPageBesideTheProgramAndRefusesEverythingElse)
 {
     TestDir dir;
     std::ofstream(dir / "velmar.0409.htm") << "<html></html>";
-    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99", dir.path()),
-              "file://" + (dir / "velmar.0409.htm").string() + "#99");
-    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm", dir.path()), "file://" + (dir / "velmar.0409.htm").string());
+    const std::string page = "file://" + (dir / "velmar.0409.htm").string();
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99", dir.path()), page + "#99");
+    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm", dir.path()), page);
 
     // A directory with a blank in it is written as a URL must be.
     std::filesystem::create_directory(dir / "my games");
     std::ofstream(dir / "my games" / "velmar.0409.htm") << "x";
     const std::string url = helpPageUrl("file:velmar.0409.htm#99", dir / "my games");
     EXPECT_NE(url.find("my%20games/velmar.0409.htm#99"), std::string::npos) << url;
-}
 
-TEST(HelpPageUrl, RefusesAnythingButAPlainPageBesideTheProgram)
-{
-    TestDir dir;
-    std::ofstream(dir / "velmar.0409.htm") << "x";
-    EXPECT_EQ(helpPageUrl("file:zembrola.0409.htm#99", dir.path()), "");   // no such page
-    EXPECT_EQ(helpPageUrl("http://example.org/velmar.0409.htm", dir.path()), "");
-    EXPECT_EQ(helpPageUrl("file:../velmar.0409.htm#99", dir.path()), "");
-    EXPECT_EQ(helpPageUrl("file:/etc/passwd", dir.path()), "");
-    EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99;rm -rf", dir.path()), "");
-    EXPECT_EQ(helpPageUrl("file:", dir.path()), "");
+    std::filesystem::create_directory(dir / "sub.htm");   // a directory is not a page
+    for (const char* link : {"file:zembrola.0409.htm#99", "http://example.org/velmar.0409.htm", "file:../velmar.0409.htm#99",
+                             "file:/etc/passwd", "file:velmar.0409.htm#99;rm -rf", "file:", "file:sub.htm"})
+        EXPECT_EQ(helpPageUrl(link, dir.path()), "") << link;
     EXPECT_EQ(helpPageUrl("file:velmar.0409.htm#99", ""), "");
-    std::filesystem::create_directory(dir / "sub.htm");
-    EXPECT_EQ(helpPageUrl("file:sub.htm", dir.path()), "");   // a directory is not a page
 }
 
 TEST(LaunchDetached, ReturnsAtOnceAndLeavesNoChildBehind)
@@ -60,7 +51,7 @@ TEST(LaunchDetached, ReturnsAtOnceAndLeavesNoChildBehind)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_TRUE(std::filesystem::exists(marker));
 
-    EXPECT_EQ(findInPath("sh").empty(), false);
+    EXPECT_FALSE(findInPath("sh").empty());
     EXPECT_EQ(findInPath("no-such-program-here"), "");
     EXPECT_FALSE(programDirectory().empty());
 }
