@@ -97,16 +97,6 @@ TEST_F(CardSetTest, CardSizeComesFromTheFirstCardAndTheDensity)
     EXPECT_EQ(set.cardHeight, 40);
     EXPECT_EQ(set.last().width, 56);
     EXPECT_EQ(set.last().height, 80);
-
-    // The small-card program configures its own design size.
-    CardStyle small = defaultCardStyle();
-    small.designWidth = 21;
-    small.designHeight = 30;
-    useCardStyle(small);
-    setScreenDensity(131, 131);
-    Card sarvotte;
-    EXPECT_EQ(sarvotte.width, 29);
-    EXPECT_EQ(sarvotte.height, 41);
 }
 
 TEST_F(CardSetTest, FiveSpreadsAndRowWrapping)

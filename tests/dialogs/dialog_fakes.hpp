@@ -1,9 +1,8 @@
-// Test doubles for the dialog tests: a window that runs dialogs from a test's script, a shell
-// around a scratch settings store, and a fixture that opens the shared dialogs in them.
+// Test doubles for the dialog tests: a shell around a scratch settings store with a recording
+// window, and a fixture that opens the shared dialogs in them.
 #pragma once
 
-#include "platform/dialog.hpp"
-#include "platform/window.hpp"
+#include "cards/fakes.hpp"
 #include "settings/test_dir.hpp"
 #include "shell/options_dialog.hpp"
 #include "shell/settings_store.hpp"
@@ -21,58 +20,12 @@ namespace dialog_test {
 
 using settings_test::TestDir;
 
-// A window whose runDialog begins the dialog on a 240 x 320 screen and then lets the test act
-// as the user; it records every game message and invalidation.
-class FakeWindow : public ct::Window {
-public:
-    std::function<void(ct::Dialog&)> user;      // what the "user" does while the dialog is open
-    std::vector<std::uintptr_t> gameMessages;  // wParam of each msg::user sent
-    std::function<void(std::uintptr_t)> onGameMessage;
-    int invalidatedAll = 0;
-    ct::Size client{240, 294};
-    ct::Rect lastFrame;
-
-    void invalidate(const ct::Rect&) override {}
-    void invalidateAll() override { ++invalidatedAll; }
-    void updateNow() override {}
-    std::intptr_t sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t) override
-    {
-        if (message == ct::msg::user) {
-            gameMessages.push_back(wParam);
-            if (onGameMessage)
-                onGameMessage(wParam);
-        }
-        return 0;
-    }
-    ct::MsgBoxAnswer messageBox(std::string_view, std::string_view, ct::MsgBoxButtons, ct::MsgBoxIcon) override
-    {
-        return ct::MsgBoxAnswer::ok;
-    }
-    void setTitle(std::string_view title) override { title_ = title; }
-    std::string title() const override { return title_; }
-    ct::Size clientSize() const override { return client; }
-    void pause(int) override {}
-    void openHelp(std::string_view) override {}
-    void destroy() override {}
-    int runDialog(ct::Dialog& dialog) override
-    {
-        dialog.begin({240, 320});
-        lastFrame = dialog.frame();
-        if (user && !dialog.ended())
-            user(dialog);
-        return dialog.ended() ? dialog.result() : 2;
-    }
-
-private:
-    std::string title_;
-};
-
 class FakeShell : public ct::Shell {
 public:
     explicit FakeShell(const std::filesystem::path& database) : store_(database), settings_(store_, "Software\\qv\\test")
     {
     }
-    FakeWindow fakeWindow;
+    cards_test::RecordingWindow fakeWindow;
     std::map<int, std::string> strings;
     int colorIndex = 0;
     int backIndex = 0;
