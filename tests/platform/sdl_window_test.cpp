@@ -28,32 +28,22 @@ protected:
         window->setMenuBar(MenuBar{MenuPopup{"Game", {{"New", 40012}, {"Statistics", 40015}, {"Options", 40014}, {"Exit", 40002}}},
                                    MenuPopup{"Help", {{"Rules", 40013}, {"About", 40003}}}});
         window->setProcedure([this](Window& w, unsigned m, std::uintptr_t wp, std::intptr_t lp) -> std::intptr_t {
-            switch (m) {
-            case msg::paint:
+            const std::string at = " " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp));
+            if (m == msg::paint) {
                 static_cast<SdlWindow&>(w).canvas().fillRect(Rect{0, 0, 240, 294}, Color{0, 150, 0});
-                break;
-            case msg::close:
+            } else if (m == msg::close) {
                 log.push_back("close");
                 w.destroy();
-                break;
-            case msg::command:
+            } else if (m == msg::command) {
                 log.push_back("command " + std::to_string(wp));
-                break;
-            case msg::stylusDown:
-                log.push_back("down " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
+            } else if (m == msg::stylusUp || m == msg::doubleTap) {
+                log.push_back((m == msg::stylusUp ? "up" : "dbl") + at);
+            } else if (m == msg::stylusDown) {
+                log.push_back("down" + at);
                 if (askOnTap) {
                     const MsgBoxAnswer a = w.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question);
                     log.push_back(a == MsgBoxAnswer::yes ? "yes" : a == MsgBoxAnswer::no ? "no" : "other");
                 }
-                break;
-            case msg::stylusUp:
-                log.push_back("up " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
-                break;
-            case msg::doubleTap:
-                log.push_back("dbl " + std::to_string(paramX(lp)) + " " + std::to_string(paramY(lp)));
-                break;
-            default:
-                break;
             }
             return 0;
         });
