@@ -122,6 +122,8 @@ TEST(HeadlessMessageBoxes, QueuedAnswersDefaultsAndReports)
                                    {"buttons", "ok"},
                                    {"icon", "information"},
                                    {"answer", "ok"}}));
+    EXPECT_EQ(rec.events[2]["buttons"], "yesno");
+    EXPECT_EQ(rec.events[2]["icon"], "question");
     EXPECT_EQ(rec.events[2]["answer"], "no");
     EXPECT_EQ(rec.events[4]["answer"], "ok") << "the answer given, not the one queued";
 
