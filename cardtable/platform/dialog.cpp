@@ -1,6 +1,8 @@
 // The dialog manager: layout in dialog units, the controls' model, input, drawing and scripts.
 #include "platform/dialog.hpp"
 
+#include "platform/chrome.hpp"
+
 #include "cards/card_render.hpp"
 #include "cards/layout.hpp"
 
@@ -26,24 +28,7 @@ bool inside(int x, int y, const Rect& r) { return r.left <= x && x < r.right && 
 Rect offset(const Rect& r, int dx, int dy) { return Rect{r.left + dx, r.top + dy, r.right + dx, r.bottom + dy}; }
 Rect inflate(const Rect& r, int d) { return Rect{r.left - d, r.top - d, r.right + d, r.bottom + d}; }
 
-const Color ink{0, 0, 0};
-const Color paper{255, 255, 255};
-const Color border{96, 96, 96};
-const Color face{226, 226, 226};
-const Color facePressed{176, 176, 176};
-const Color highlight{0, 92, 200};
-const Color titleBar{16, 72, 160};
-const Color menuBar{214, 219, 230};
-
-void frameRect(Canvas& canvas, const Rect& r, Color color)
-{
-    if (r.width() <= 0 || r.height() <= 0)
-        return;
-    canvas.fillRect(Rect{r.left, r.top, r.right, r.top + 1}, color);
-    canvas.fillRect(Rect{r.left, r.bottom - 1, r.right, r.bottom}, color);
-    canvas.fillRect(Rect{r.left, r.top, r.left + 1, r.bottom}, color);
-    canvas.fillRect(Rect{r.right - 1, r.top, r.right, r.bottom}, color);
-}
+using namespace chrome;
 
 // A solid triangle pointing down (or up) centred in `area`.
 void drawArrow(Canvas& canvas, const Rect& area, bool down, Color color)

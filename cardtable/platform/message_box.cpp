@@ -1,6 +1,8 @@
 // Layout, drawing and input of the message box drawn over the table.
 #include "platform/message_box.hpp"
 
+#include "platform/chrome.hpp"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,22 +10,10 @@ namespace ct {
 
 namespace {
 
-int scaled(int dpi, int n) { return (dpi * n + 48) / 96; }
+using namespace chrome;
 
-constexpr Color black{0, 0, 0};
-constexpr Color white{255, 255, 255};
-constexpr Color face{236, 236, 236};
-constexpr Color buttonFace{212, 208, 200};
-constexpr Color captionColor{0, 40, 120};
+// The question/information disc: the caption colour, lighter so the white sign reads on it.
 constexpr Color iconColor{0, 90, 200};
-
-void frameRect(Canvas& canvas, const Rect& r, int thickness, Color color)
-{
-    canvas.fillRect(Rect{r.left, r.top, r.right, r.top + thickness}, color);
-    canvas.fillRect(Rect{r.left, r.bottom - thickness, r.right, r.bottom}, color);
-    canvas.fillRect(Rect{r.left, r.top, r.left + thickness, r.bottom}, color);
-    canvas.fillRect(Rect{r.right - thickness, r.top, r.right, r.bottom}, color);
-}
 
 } // namespace
 
@@ -101,28 +91,28 @@ int MessageBoxModal::buttonAt(int x, int y) const
 
 void MessageBoxModal::draw(Canvas& frame)
 {
-    frame.fillRect(box_, black);
+    frame.fillRect(box_, ink);
     frame.fillRect(Rect{box_.left + 1, box_.top + 1, box_.right - 1, box_.bottom - 1}, face);
-    frame.fillRect(captionBar_, captionColor);
+    frame.fillRect(captionBar_, titleBar);
     const int inset = scaled(dpi_, 6);
     frame.drawTextInRect(bold_, caption_, Rect{captionBar_.left + inset, captionBar_.top, captionBar_.right - inset,
                                                 captionBar_.bottom},
-                         textVCenter, white);
+                         textVCenter, paper);
     if (icon_ != MsgBoxIcon::none) {
         fillDisc(frame, iconRect_.left, iconRect_.top, iconRect_.width(), iconColor);
         frame.drawTextInRect(bold_, icon_ == MsgBoxIcon::information ? "i" : "?", iconRect_, textCenter | textVCenter,
-                             white);
+                             paper);
     }
-    frame.drawTextInRect(font_, text_, textRect_, textWordBreak, black);
+    frame.drawTextInRect(font_, text_, textRect_, textWordBreak, ink);
     for (int i = 0; i < buttonCount(); ++i) {
         const Rect r = buttonRect(i);
         const bool pressed = i == pressed_;
-        frame.fillRect(r, black);
-        frame.fillRect(Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, pressed ? black : buttonFace);
+        frame.fillRect(r, ink);
+        frame.fillRect(Rect{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1}, pressed ? ink : menuBar);
         if (i == 0)
-            frameRect(frame, r, std::max(1, scaled(dpi_, 2)), black);   // the default button
+            frameRect(frame, r, ink, std::max(1, scaled(dpi_, 2)));   // the default button
         const char* label = buttons_ == MsgBoxButtons::ok ? "OK" : (i == 0 ? "Yes" : "No");
-        frame.drawTextInRect(font_, label, r, textCenter | textVCenter, pressed ? white : black);
+        frame.drawTextInRect(font_, label, r, textCenter | textVCenter, pressed ? paper : ink);
     }
 }
 

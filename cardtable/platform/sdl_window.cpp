@@ -1,6 +1,8 @@
 // The SDL backend: window, event loop, menu bar, modal loops and presenting the canvas.
 #include "platform/sdl_window.hpp"
 
+#include "platform/chrome.hpp"
+
 #include "platform/help_launcher.hpp"
 #include "platform/message_box.hpp"
 #include "platform/resources.hpp"
@@ -26,13 +28,7 @@ namespace ct {
 
 namespace {
 
-int scaled(int dpi, int n) { return (dpi * n + 48) / 96; }
-
-constexpr Color black{0, 0, 0};
-constexpr Color white{255, 255, 255};
-constexpr Color barColor{222, 222, 222};
-constexpr Color lineColor{120, 120, 120};
-constexpr Color highlight{0, 40, 120};
+using namespace chrome;
 
 } // namespace
 
@@ -176,21 +172,21 @@ int SdlWindow::itemAt(int popup, int x, int y) const
 void SdlWindow::drawMenuBar(Canvas& frame) const
 {
     const int top = geometry().client.height;
-    frame.fillRect(Rect{0, top, frame.width(), frame.height()}, barColor);
-    frame.fillRect(Rect{0, top, frame.width(), top + 1}, lineColor);
+    frame.fillRect(Rect{0, top, frame.width(), frame.height()}, chrome::menuBar);
+    frame.fillRect(Rect{0, top, frame.width(), top + 1}, border);
     for (int i = 0; i < static_cast<int>(menuBar().size()); ++i) {
         const Rect r = titleRect(i);
         const bool open = i == openPopup_;
         if (open)
             frame.fillRect(Rect{r.left, r.top + 1, r.right, r.bottom}, highlight);
         frame.drawTextInRect(menuFont_, menuBar()[static_cast<std::size_t>(i)].title, r, textCenter | textVCenter,
-                             open ? white : black);
+                             open ? paper : ink);
     }
     if (openPopup_ < 0)
         return;
     const Rect box = popupRect(openPopup_);
-    frame.fillRect(box, black);
-    frame.fillRect(Rect{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}, white);
+    frame.fillRect(box, ink);
+    frame.fillRect(Rect{box.left + 1, box.top + 1, box.right - 1, box.bottom - 1}, paper);
     const auto& items = menuBar()[static_cast<std::size_t>(openPopup_)].items;
     const int pad = scaled(geometry().dpi, 10);
     for (int i = 0; i < static_cast<int>(items.size()); ++i) {
@@ -199,7 +195,7 @@ void SdlWindow::drawMenuBar(Canvas& frame) const
         if (hover)
             frame.fillRect(r, highlight);
         frame.drawTextInRect(menuFont_, items[static_cast<std::size_t>(i)].text, Rect{r.left + pad, r.top, r.right, r.bottom},
-                             textVCenter, hover ? white : black);
+                             textVCenter, hover ? paper : ink);
     }
 }
 

@@ -1,6 +1,8 @@
 // The shared main window: messages, invalidation, painting into the canvas, title, destruction.
 #include "platform/window_base.hpp"
 
+#include "platform/chrome.hpp"
+
 #include "platform/dialog.hpp"
 
 #include <algorithm>
@@ -10,7 +12,7 @@ namespace ct {
 namespace {
 
 // Design units to pixels, the same rounding the table layout uses.
-int scaled(int dpi, int n) { return (dpi * n + 48) / 96; }
+using chrome::scaled;
 
 } // namespace
 

@@ -34,11 +34,11 @@ TEST(TabletestWindow, FirstPictureShowsTableCardsAndMenuBar)
         EXPECT_EQ(shot.at(cardX, cardY), (Pixel{255, 255, 255}));
         EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));
         const int barY = scaled(dpi, 320) - scaled(dpi, 26) / 2;
-        EXPECT_EQ(shot.at(scaled(dpi, 230), barY), (Pixel{222, 222, 222}));
+        EXPECT_EQ(shot.at(scaled(dpi, 230), barY), (Pixel{214, 219, 230}));
         // "Game" is written on the bar at its left.
         bool text = false;
         for (int x = 0; x < scaled(dpi, 60); ++x)
-            text = text || shot.at(x, barY) != Pixel{222, 222, 222};
+            text = text || shot.at(x, barY) != Pixel{214, 219, 230};
         EXPECT_TRUE(text);
     }
 }

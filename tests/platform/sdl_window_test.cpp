@@ -2,6 +2,8 @@
 // become stylus messages, menu commands and accelerators, and how message boxes run inside.
 #include "platform/sdl_window.hpp"
 
+#include "platform/chrome.hpp"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -156,8 +158,8 @@ TEST_F(SdlWindowTest, MenuPopupsSendTheirCommands)
     EXPECT_EQ(frame.height(), 320);
     EXPECT_EQ(frame.pixel(120, 50), (Color{0, 150, 0}));
     EXPECT_EQ(frame.pixel(85, 215), (Color{255, 255, 255}));   // inside the popup
-    EXPECT_EQ(frame.pixel(200, 316), (Color{222, 222, 222}));  // the bar
-    EXPECT_EQ(frame.pixel(4, 297), (Color{0, 40, 120}));       // the open title
+    EXPECT_EQ(frame.pixel(200, 316), (ct::chrome::menuBar));  // the bar
+    EXPECT_EQ(frame.pixel(4, 297), (ct::chrome::highlight)); // the open title
     frame.savePng(std::string(TEST_PICTURE_DIR) + "/sdl_menu_96.png");
 }
 
