@@ -112,13 +112,16 @@ TEST(VelmarProgram, ShowHandSwitchTurnsTheComputersCardsUp)
     EXPECT_NE(faceDown.at(x, 22), green);
 }
 
-// One picture of the table for each distinct look (the turned-up card, "Bulk" without a stock,
-// "Japanese" with its diamond indicator), kept in the build tree for looking at.
+// One picture of the table in every game type (and one at 96 dpi), kept in the build tree for
+// looking at. The three rule sets look different: the turned-up card, "Bulk" without a stock,
+// "Japanese" with its diamond indicator; a transfer type looks like its rule set.
 TEST(VelmarProgram, TablePictures)
 {
     const std::filesystem::path shots = VELMAR_SHOT_DIR;
     std::filesystem::create_directories(shots);
-    for (const auto& [type, dpi] : {std::pair{0, 96}, std::pair{0, 192}, std::pair{2, 192}, std::pair{4, 192}}) {
+    for (const auto& [type, dpi] : {std::pair{0, 96}, std::pair{0, 192}, std::pair{1, 192}, std::pair{2, 192},
+                                    std::pair{3, 192}, std::pair{4, 192}, std::pair{5, 192}}) {
+        const int ruleSet = type / 2;   // 0 "Thrown up", 1 "Bulk", 2 "Japanese"
         SCOPED_TRACE(typeNames[static_cast<std::size_t>(type)] + " at " + std::to_string(dpi));
         ScratchDir dir;
         const auto file = shots / ("velmar-type" + std::to_string(type) + "-" + std::to_string(dpi) + ".png");
@@ -148,7 +151,7 @@ TEST(VelmarProgram, TablePictures)
         EXPECT_EQ(at(1, 130), green);
 
         // The stock card (a back) while the stock holds cards.
-        if (type == 2) {
+        if (ruleSet == 1) {
             EXPECT_EQ(at(219, 20), green);
         } else {
             EXPECT_NE(at(219, 20), green);
@@ -156,14 +159,14 @@ TEST(VelmarProgram, TablePictures)
         }
         // The turned-up card below the stock shows a face; "Japanese" and "Bulk" have none on
         // the table and show the trump indicator instead: a white box with a pip in it.
-        if (type == 0) {
+        if (ruleSet == 0) {
             EXPECT_EQ(at(207, 50), white);
         } else {
             EXPECT_EQ(at(215, 73), white);
             EXPECT_NE(at(219, 78), white);
             EXPECT_EQ(at(213, 73), green);
         }
-        if (type == 4) {
+        if (ruleSet == 2) {
             const Pixel pip = at(219, 78);
             EXPECT_GT(pip.r, 200);   // a red diamond
             EXPECT_LT(pip.g, 80);
