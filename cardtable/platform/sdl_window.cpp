@@ -204,9 +204,19 @@ bool SdlWindow::handleMenuEvent(const SDL_Event& event)
 {
     if (event.type == SDL_KEYDOWN && openPopup_ >= 0) {
         const int count = static_cast<int>(menuBar()[static_cast<std::size_t>(openPopup_)].items.size());
+        const int titles = static_cast<int>(menuBar().size());
         switch (event.key.keysym.sym) {
         case SDLK_ESCAPE:
+        case SDLK_F10:
             openPopup_ = -1;
+            break;
+        case SDLK_LEFT:
+            openPopup_ = openPopup_ == 0 ? titles - 1 : openPopup_ - 1;
+            hoverItem_ = 0;
+            break;
+        case SDLK_RIGHT:
+            openPopup_ = openPopup_ + 1 >= titles ? 0 : openPopup_ + 1;
+            hoverItem_ = 0;
             break;
         case SDLK_UP:
             hoverItem_ = hoverItem_ <= 0 ? count - 1 : hoverItem_ - 1;
@@ -329,8 +339,14 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
     if (handleMenuEvent(event))
         return;
     if (event.type == SDL_KEYDOWN) {
-        if ((event.key.keysym.mod & KMOD_ALT) != 0)
+        // F10 opens the first popup, so the menu can be used without a pointer.
+        if (event.key.keysym.sym == SDLK_F10 && !menuBar().empty() && !stylusIsDown_) {
+            openPopup_ = 0;
+            hoverItem_ = 0;
+            presentPending_ = true;
+        } else if ((event.key.keysym.mod & KMOD_ALT) != 0) {
             handleAltKey(event);
+        }
         return;
     }
     if ((event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP) &&

@@ -163,6 +163,28 @@ TEST_F(SdlWindowTest, MenuPopupsSendTheirCommands)
     frame.savePng(std::string(TEST_PICTURE_DIR) + "/sdl_menu_96.png");
 }
 
+TEST_F(SdlWindowTest, TheMenuWorksFromTheKeyboard)
+{
+    open();
+    key(SDLK_F10);             // Game, first item highlighted
+    key(SDLK_DOWN);
+    key(SDLK_DOWN);
+    key(SDLK_RETURN);          // Options
+    key(SDLK_F10);
+    key(SDLK_RIGHT);           // Help
+    key(SDLK_DOWN);
+    key(SDLK_RETURN);          // About
+    key(SDLK_F10);
+    key(SDLK_LEFT);            // from Game round to Help
+    key(SDLK_RETURN);          // Rules
+    key(SDLK_F10);
+    key(SDLK_F10);             // closed again: Enter is no menu key now
+    key(SDLK_RETURN);
+    quit();
+    run();
+    EXPECT_EQ(log, (std::vector<std::string>{"command 40014", "command 40003", "command 40013", "close"}));
+}
+
 TEST_F(SdlWindowTest, AltKeysGoToTheAcceleratorTable)
 {
     open();
