@@ -90,9 +90,9 @@ int dialogUnitsToPixelsY(int units) { return mulDivRound(units, scaleY(13), 8); 
 Dialog::Dialog(DialogTemplate dialogTemplate, Procedure procedure)
     : template_(std::move(dialogTemplate)), procedure_(std::move(procedure))
 {
-    for (const ControlTemplate& spec : template_.controls) {
+    for (const ControlTemplate& definition : template_.controls) {
         Control control;
-        control.spec = spec;
+        control.definition = definition;
         controls_.push_back(std::move(control));
     }
 }
@@ -121,7 +121,7 @@ void Dialog::begin(Size screen)
     }
 
     for (Control& control : controls_) {
-        const ControlTemplate& s = control.spec;
+        const ControlTemplate& s = control.definition;
         control.rect = Rect{dialogUnitsToPixelsX(s.x), dialogUnitsToPixelsY(s.y), dialogUnitsToPixelsX(s.x + s.width),
                             dialogUnitsToPixelsY(s.y + s.height)};
         // A combo box's template height includes its dropped list; closed, it is one item high.
@@ -153,7 +153,7 @@ Dialog::Control* Dialog::find(int id)
     if (id == dlg::idStatic)
         return nullptr;
     for (Control& control : controls_)
-        if (control.spec.id == id)
+        if (control.definition.id == id)
             return &control;
     return nullptr;
 }
@@ -163,7 +163,7 @@ const Dialog::Control* Dialog::find(int id) const { return const_cast<Dialog*>(t
 bool Dialog::setCheck(int id, bool checked)
 {
     Control* control = find(id);
-    if (!control || control->spec.kind != ControlKind::checkBox)
+    if (!control || control->definition.kind != ControlKind::checkBox)
         return false;
     control->checked = checked;
     return true;
@@ -172,13 +172,13 @@ bool Dialog::setCheck(int id, bool checked)
 int Dialog::isChecked(int id) const
 {
     const Control* control = find(id);
-    return control && control->spec.kind == ControlKind::checkBox && control->checked ? 1 : 0;
+    return control && control->definition.kind == ControlKind::checkBox && control->checked ? 1 : 0;
 }
 
 int Dialog::addString(int id, std::string_view text)
 {
     Control* control = find(id);
-    if (!control || (control->spec.kind != ControlKind::listBox && control->spec.kind != ControlKind::comboBox))
+    if (!control || (control->definition.kind != ControlKind::listBox && control->definition.kind != ControlKind::comboBox))
         return dlg::lbErr;
     control->items.emplace_back(text);
     return static_cast<int>(control->items.size()) - 1;
@@ -187,7 +187,7 @@ int Dialog::addString(int id, std::string_view text)
 int Dialog::setSelection(int id, int index)
 {
     Control* control = find(id);
-    if (!control || (control->spec.kind != ControlKind::listBox && control->spec.kind != ControlKind::comboBox))
+    if (!control || (control->definition.kind != ControlKind::listBox && control->definition.kind != ControlKind::comboBox))
         return dlg::lbErr;
     if (index < 0 || index >= static_cast<int>(control->items.size())) {
         control->selection = dlg::lbErr;
@@ -201,7 +201,7 @@ int Dialog::setSelection(int id, int index)
 int Dialog::selection(int id) const
 {
     const Control* control = find(id);
-    if (!control || (control->spec.kind != ControlKind::listBox && control->spec.kind != ControlKind::comboBox))
+    if (!control || (control->definition.kind != ControlKind::listBox && control->definition.kind != ControlKind::comboBox))
         return dlg::lbErr;
     return control->selection;
 }
@@ -209,7 +209,7 @@ int Dialog::selection(int id) const
 int Dialog::itemCount(int id) const
 {
     const Control* control = find(id);
-    if (!control || (control->spec.kind != ControlKind::listBox && control->spec.kind != ControlKind::comboBox))
+    if (!control || (control->definition.kind != ControlKind::listBox && control->definition.kind != ControlKind::comboBox))
         return dlg::lbErr;
     return static_cast<int>(control->items.size());
 }
@@ -217,9 +217,9 @@ int Dialog::itemCount(int id) const
 bool Dialog::setText(int id, std::string_view text)
 {
     Control* control = find(id);
-    if (!control || control->spec.kind == ControlKind::listBox || control->spec.kind == ControlKind::comboBox)
+    if (!control || control->definition.kind == ControlKind::listBox || control->definition.kind == ControlKind::comboBox)
         return false;
-    control->spec.text = text;
+    control->definition.text = text;
     return true;
 }
 
@@ -228,11 +228,11 @@ std::string Dialog::text(int id) const
     const Control* control = find(id);
     if (!control)
         return {};
-    if (control->spec.kind == ControlKind::comboBox)
+    if (control->definition.kind == ControlKind::comboBox)
         return control->selection >= 0 ? control->items[static_cast<std::size_t>(control->selection)] : std::string{};
-    if (control->spec.kind == ControlKind::listBox)
+    if (control->definition.kind == ControlKind::listBox)
         return {};
-    return control->spec.text;
+    return control->definition.text;
 }
 
 void Dialog::moveTo(int x, int y)
@@ -289,8 +289,8 @@ bool Dialog::listScrolls(const Control& list) const
 
 void Dialog::scrollToSelection(Control& control)
 {
-    const int visible = control.spec.kind == ControlKind::comboBox ? maxDroppedItems : visibleItems(control);
-    const int target = control.spec.kind == ControlKind::comboBox && openCombo_ >= 0 &&
+    const int visible = control.definition.kind == ControlKind::comboBox ? maxDroppedItems : visibleItems(control);
+    const int target = control.definition.kind == ControlKind::comboBox && openCombo_ >= 0 &&
                                &controls_[static_cast<std::size_t>(openCombo_)] == &control
                            ? comboHighlight_
                            : control.selection;
@@ -315,12 +315,12 @@ Rect Dialog::dropDownRect(const Control& combo) const
 
 bool Dialog::takesFocus(const Control& control) const
 {
-    return control.spec.kind != ControlKind::staticText;
+    return control.definition.kind != ControlKind::staticText;
 }
 
 int Dialog::focusId() const
 {
-    return focus_ >= 0 ? controls_[static_cast<std::size_t>(focus_)].spec.id : dlg::idStatic;
+    return focus_ >= 0 ? controls_[static_cast<std::size_t>(focus_)].definition.id : dlg::idStatic;
 }
 
 void Dialog::sendCommand(int id, unsigned notification)
@@ -336,7 +336,7 @@ void Dialog::sendCommand(int id, unsigned notification)
 void Dialog::toggle(Control& control)
 {
     control.checked = !control.checked;
-    sendCommand(control.spec.id, dlg::buttonClicked);
+    sendCommand(control.definition.id, dlg::buttonClicked);
 }
 
 void Dialog::userSelect(Control& control, int index)
@@ -345,7 +345,7 @@ void Dialog::userSelect(Control& control, int index)
         return;
     control.selection = index;
     scrollToSelection(control);
-    sendCommand(control.spec.id, dlg::selectionChanged);
+    sendCommand(control.definition.id, dlg::selectionChanged);
 }
 
 void Dialog::moveFocus(int step)
@@ -392,10 +392,10 @@ void Dialog::stylusDown(int x, int y)
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         Control& control = controls_[i];
         const Rect r = screenRect(control);
-        if (control.spec.kind == ControlKind::staticText || !inside(x, y, r))
+        if (control.definition.kind == ControlKind::staticText || !inside(x, y, r))
             continue;
         focus_ = static_cast<int>(i);
-        switch (control.spec.kind) {
+        switch (control.definition.kind) {
         case ControlKind::checkBox:
         case ControlKind::button:
             pressed_ = Target::control;
@@ -449,10 +449,10 @@ void Dialog::stylusUp(int x, int y)
         // Lifting the stylus outside the control takes the press back, as with any button.
         if (!inside(x, y, screenRect(control)))
             break;
-        if (control.spec.kind == ControlKind::checkBox)
+        if (control.definition.kind == ControlKind::checkBox)
             toggle(control);
         else
-            sendCommand(control.spec.id, dlg::buttonClicked);
+            sendCommand(control.definition.id, dlg::buttonClicked);
         break;
     }
     default:
@@ -501,11 +501,11 @@ void Dialog::key(DialogKey key)
     case DialogKey::space:
         if (!focused)
             break;
-        if (focused->spec.kind == ControlKind::checkBox)
+        if (focused->definition.kind == ControlKind::checkBox)
             toggle(*focused);
-        else if (focused->spec.kind == ControlKind::button)
-            sendCommand(focused->spec.id, dlg::buttonClicked);
-        else if (focused->spec.kind == ControlKind::comboBox) {
+        else if (focused->definition.kind == ControlKind::button)
+            sendCommand(focused->definition.id, dlg::buttonClicked);
+        else if (focused->definition.kind == ControlKind::comboBox) {
             openCombo_ = focus_;
             comboHighlight_ = focused->selection;
             scrollToSelection(*focused);
@@ -513,7 +513,7 @@ void Dialog::key(DialogKey key)
         break;
     case DialogKey::up:
     case DialogKey::down:
-        if (focused && (focused->spec.kind == ControlKind::listBox || focused->spec.kind == ControlKind::comboBox) &&
+        if (focused && (focused->definition.kind == ControlKind::listBox || focused->definition.kind == ControlKind::comboBox) &&
             !focused->items.empty()) {
             const int last = static_cast<int>(focused->items.size()) - 1;
             const int step = key == DialogKey::down ? 1 : -1;
@@ -576,9 +576,9 @@ void Dialog::drawControl(Canvas& canvas, const Control& control, bool focused) c
     const Font& font = textFont();
     const Rect r = screenRect(control);
     const int pad = scaleX(2);
-    switch (control.spec.kind) {
+    switch (control.definition.kind) {
     case ControlKind::staticText:
-        canvas.drawTextInRect(font, control.spec.text, r, textLeft, ink);
+        canvas.drawTextInRect(font, control.definition.text, r, textLeft, ink);
         break;
 
     case ControlKind::checkBox: {
@@ -591,18 +591,18 @@ void Dialog::drawControl(Canvas& canvas, const Control& control, bool focused) c
         if (control.checked)
             drawTick(canvas, inflate(boxRect, -1), ink);
         const Rect textRect{boxRect.right + scaleX(4), r.top, r.right, r.bottom};
-        if (control.spec.multiLine) {
-            const int h = canvas.textHeightInRect(font, control.spec.text, textRect.width(), textWordBreak);
+        if (control.definition.multiLine) {
+            const int h = canvas.textHeightInRect(font, control.definition.text, textRect.width(), textWordBreak);
             const int top = r.top + std::max(0, (r.height() - h) / 2);
-            canvas.drawTextInRect(font, control.spec.text, Rect{textRect.left, top, textRect.right, r.bottom},
+            canvas.drawTextInRect(font, control.definition.text, Rect{textRect.left, top, textRect.right, r.bottom},
                                   textWordBreak, ink);
         } else {
-            canvas.drawTextInRect(font, control.spec.text, textRect, textVCenter | textSingleLine, ink);
+            canvas.drawTextInRect(font, control.definition.text, textRect, textVCenter | textSingleLine, ink);
         }
         if (focused) {
-            const int right = control.spec.multiLine
+            const int right = control.definition.multiLine
                                   ? r.right
-                                  : std::min(r.right, textRect.left + canvas.textExtent(font, control.spec.text).width + pad);
+                                  : std::min(r.right, textRect.left + canvas.textExtent(font, control.definition.text).width + pad);
             frameRect(canvas, Rect{textRect.left - pad, r.top, right, r.bottom}, highlight);
         }
         break;
@@ -661,7 +661,7 @@ void Dialog::drawControl(Canvas& canvas, const Control& control, bool focused) c
                              &controls_[static_cast<std::size_t>(pressedControl_)] == &control;
         canvas.fillRect(r, pressed ? facePressed : face);
         frameRect(canvas, r, ink);
-        canvas.drawTextInRect(font, control.spec.text, r, textCenter | textVCenter | textSingleLine, ink);
+        canvas.drawTextInRect(font, control.definition.text, r, textCenter | textVCenter | textSingleLine, ink);
         if (focused)
             frameRect(canvas, inflate(r, -2), highlight);
         break;
@@ -698,19 +698,19 @@ nlohmann::json Dialog::state() const
     nlohmann::json controls = nlohmann::json::array();
     for (const Control& control : controls_) {
         nlohmann::json c;
-        c["id"] = control.spec.id;
-        c["kind"] = kindName(control.spec.kind);
-        switch (control.spec.kind) {
+        c["id"] = control.definition.id;
+        c["kind"] = kindName(control.definition.kind);
+        switch (control.definition.kind) {
         case ControlKind::staticText:
         case ControlKind::button:
-            c["text"] = control.spec.text;
+            c["text"] = control.definition.text;
             break;
         case ControlKind::checkBox:
-            c["text"] = control.spec.text;
+            c["text"] = control.definition.text;
             c["checked"] = control.checked ? 1 : 0;
             break;
         case ControlKind::comboBox:
-            c["text"] = text(control.spec.id);
+            c["text"] = text(control.definition.id);
             [[fallthrough]];
         case ControlKind::listBox:
             c["items"] = control.items;
@@ -742,7 +742,7 @@ std::string Dialog::check(int id, int value)
     Control* control = find(id);
     if (std::string error = actionError(id, control); !error.empty())
         return error;
-    if (control->spec.kind != ControlKind::checkBox)
+    if (control->definition.kind != ControlKind::checkBox)
         return "control " + std::to_string(id) + " is not a check box";
     if (value != 0 && value != 1)
         return "a check box is set with 0 or 1, not " + std::to_string(value);
@@ -758,7 +758,7 @@ std::string Dialog::select(int id, int index)
     Control* control = find(id);
     if (std::string error = actionError(id, control); !error.empty())
         return error;
-    if (control->spec.kind != ControlKind::listBox && control->spec.kind != ControlKind::comboBox)
+    if (control->definition.kind != ControlKind::listBox && control->definition.kind != ControlKind::comboBox)
         return "control " + std::to_string(id) + " is not a list or combo box";
     const int count = static_cast<int>(control->items.size());
     if (index < 0 || index >= count)
@@ -778,11 +778,11 @@ std::string Dialog::click(int id)
         return id == dlg::idOk ? ok() : cancel();
     if (std::string error = actionError(id, control); !error.empty())
         return error;
-    if (control->spec.kind != ControlKind::checkBox && control->spec.kind != ControlKind::button)
+    if (control->definition.kind != ControlKind::checkBox && control->definition.kind != ControlKind::button)
         return "control " + std::to_string(id) + " cannot be clicked";
     openCombo_ = -1;
     focus_ = static_cast<int>(control - controls_.data());
-    if (control->spec.kind == ControlKind::checkBox)
+    if (control->definition.kind == ControlKind::checkBox)
         toggle(*control);
     else
         sendCommand(id, dlg::buttonClicked);

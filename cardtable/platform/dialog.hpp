@@ -149,7 +149,7 @@ public:
 
 private:
     struct Control {
-        ControlTemplate spec;
+        ControlTemplate definition;
         Rect rect;               // relative to the client origin, pixels
         bool checked = false;
         std::vector<std::string> items;
