@@ -9,16 +9,11 @@ add_unit_tests(velmar_tests
     ${CMAKE_CURRENT_LIST_DIR}/table_test.cpp
   LIBS velmar_game)
 
-# Velmar end to end: the built program run headless with scripts and at random.
-add_unit_tests(velmar_e2e_tests
-  SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/e2e_dialogs_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/e2e_program_test.cpp
+# Velmar's table as pictures, from the built program (everything else end to end is a golden replay).
+add_unit_tests(velmar_picture_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/pictures_test.cpp
   LIBS cardtable)
-target_compile_definitions(velmar_e2e_tests PRIVATE
+target_compile_definitions(velmar_picture_tests PRIVATE
   VELMAR_PROGRAM="$<TARGET_FILE:velmar>"
   VELMAR_SHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}/velmar-shots")
-if(QV_SANITIZE)
-  target_compile_definitions(velmar_e2e_tests PRIVATE VELMAR_SLOW_BUILD=1)
-endif()
-add_dependencies(velmar_e2e_tests velmar)
+add_dependencies(velmar_picture_tests velmar)
