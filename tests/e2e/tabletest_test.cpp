@@ -1,4 +1,5 @@
-// End-to-end: the built test table program run headless with scripts on standard input.
+// End-to-end checks of the built test table that a replay transcript cannot make: pictures, the
+// same deal at two densities, the environment, script files and command-line errors on stderr.
 #include "program_runner.hpp"
 
 #include <gtest/gtest.h>
@@ -47,30 +48,6 @@ const Pixel white{255, 255, 255};
 
 } // namespace
 
-TEST(TabletestHeadless, TapSelectsAndPutsBackTheCardUnderTheStylus)
-{
-    ScratchDir dir;
-    const ProgramRun run = headless(dir, "state\n" + tapOn(96, 3) + "state\n" + tapOn(96, 3) + "state\ntap 120 250\nstate\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_TRUE(run.allLinesJson);
-    ASSERT_FALSE(run.events.empty());
-    EXPECT_EQ(run.events[0], (json{{"event", "title"}, {"text", "Table Test"}}));
-    const auto states = run.ofKind("state");
-    ASSERT_EQ(states.size(), 4u);
-    EXPECT_EQ(states[0]["program"], "tabletest");
-    EXPECT_EQ(states[0]["status"], "Dealt 10 cards, 26 left");
-    ASSERT_EQ(states[0]["row"].size(), 10u);
-    for (const json& card : states[0]["row"])
-        EXPECT_EQ(card[2], 0);
-    EXPECT_EQ(states[1]["row"][2][2], 1);
-    EXPECT_EQ(states[1]["status"], "Card 3 selected");
-    EXPECT_EQ(states[1]["row"][0][2], 0);
-    EXPECT_EQ(states[2]["row"][2][2], 0);
-    EXPECT_EQ(states[2]["status"], "Card 3 put back");
-    EXPECT_TRUE(states[3]["status"].is_null());   // a tap beside the cards clears the line
-    EXPECT_EQ(states[3]["row"], states[0]["row"]);
-}
-
 TEST(TabletestHeadless, TheSeedFixesTheDealAtAnyDensity)
 {
     ScratchDir dir;
@@ -107,74 +84,16 @@ TEST(TabletestHeadless, ShotsShowTheTableAndTheCardsWhereTheyLie)
     }
 }
 
-TEST(TabletestHeadless, HelpAboutAcceleratorsAndExit)
+// QV_CONFIG_DIR stands in for --config-dir.
+TEST(TabletestHeadless, ConfigDirectoryFromTheEnvironment)
 {
     ScratchDir dir;
-    const ProgramRun run = headless(dir, "menu rules\nkey alt+/\nkey alt+n\nkey alt+x\nstate\nkey alt+f4\nstate\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    const auto help = run.ofKind("help");
-    ASSERT_EQ(help.size(), 1u);
-    EXPECT_EQ(help[0]["link"], "file:tabletest.0409.htm#99");
-    const auto boxes = run.ofKind("msgbox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0]["caption"], "About");
-    EXPECT_EQ(boxes[0]["text"].get<std::string>().rfind("Table Test\nVersion 1.3", 0), 0u);
-    const auto states = run.ofKind("state");
-    ASSERT_EQ(states.size(), 1u);   // Alt+F4 ended the run before the second state
-    EXPECT_EQ(states[0]["deals"], 2);
-
-    // "Exit" on the menu ends the run too: nothing after it is read.
-    const ProgramRun exited = headless(dir, "menu new\nmenu exit\nstate\nfrobnicate\n");
-    EXPECT_EQ(exited.status, 0) << exited.out;
-    EXPECT_TRUE(exited.ofKind("state").empty());
-    EXPECT_TRUE(exited.ofKind("error").empty());
-}
-
-TEST(TabletestHeadless, SettingsAreReadAtStartUpFromTheConfigDirectory)
-{
-    ScratchDir dir;
-    EXPECT_EQ(headless(dir, "state\n").ofKind("state").at(0)["settings"]["starts"], 1);
-    EXPECT_EQ(headless(dir, "menu new\nstate\n").ofKind("state").at(0)["settings"]["starts"], 2);
-    const json settings = headless(dir, "state\n").ofKind("state").at(0)["settings"];
-    EXPECT_EQ(settings, (json{{"blackbg", 0}, {"back", 0}, {"starts", 3}}));
-
-    // QV_CONFIG_DIR stands in for --config-dir.
     const auto other = dir / "elsewhere";
     ::setenv("QV_CONFIG_DIR", other.c_str(), 1);
     const ProgramRun viaEnv = runProgram(program, {"--headless", "--seed", "3"}, "state\n", dir);
     ::unsetenv("QV_CONFIG_DIR");
     EXPECT_EQ(viaEnv.ofKind("state").at(0)["settings"]["starts"], 1);
     EXPECT_TRUE(std::filesystem::exists(other));
-}
-
-TEST(TabletestHeadless, LoadReplacesTheTableOrChangesNothing)
-{
-    ScratchDir dir;
-    // Ten hearts in the row; the pack holds everything else.
-    json row = json::array();
-    json deckCards = json::array();
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank : {14, 6, 7, 8, 9, 10, 11, 12, 13}) {
-            if (suit == 2 || (suit == 1 && rank == 14))
-                row.push_back(json::array({suit, rank, rank == 9 ? 1 : 0}));
-            else
-                deckCards.push_back(json::array({suit, rank}));
-        }
-    const json good = {{"row", row}, {"deck", {{"remaining", 26}, {"cards", deckCards}}}};
-    json twice = good;
-    twice["row"][1] = twice["row"][0];
-    const std::string script = "load " + good.dump() + "\nstate\nload " + twice.dump() +
-                               "\nload {\"row\": [[5, 1]]}\nload {\"score\": 1}\nstate\n";
-    const ProgramRun run = headless(dir, script);
-    EXPECT_EQ(run.status, 2);   // the script had errors
-    const auto states = run.ofKind("state");
-    ASSERT_EQ(states.size(), 2u);
-    EXPECT_EQ(states[0]["row"], row);
-    EXPECT_EQ(states[0]["deck"]["remaining"], 26);
-    EXPECT_EQ(states[1]["row"], row);   // the refused loads changed nothing
-    const auto errors = run.ofKind("error");
-    ASSERT_EQ(errors.size(), 3u);
-    EXPECT_EQ(errors[0]["line"], 3);
 }
 
 TEST(TabletestHeadless, ShowHandSwitchAndScriptFile)
@@ -189,18 +108,6 @@ TEST(TabletestHeadless, ShowHandSwitchAndScriptFile)
     const ProgramRun missing = headless(dir, "", {"--script", (dir / "missing.txt").string()});
     EXPECT_EQ(missing.status, 2);
     EXPECT_NE(missing.err.find("missing.txt"), std::string::npos);
-}
-
-TEST(TabletestMonkey, RandomTapsKeepEveryCardAccountedFor)
-{
-    ScratchDir dir;
-    const ProgramRun run = headless(dir, "", {"--monkey", "1500"}, 96, 5);
-    ASSERT_EQ(run.status, 0) << run.out << run.err;
-    ASSERT_EQ(run.events.size(), 1u) << run.out;
-    EXPECT_EQ(run.events[0]["event"], "monkey");
-    EXPECT_EQ(run.events[0]["events"], 1500);
-    EXPECT_EQ(run.events[0]["violations"], 0);
-    EXPECT_GT(run.events[0]["games"].get<int>(), 1);
 }
 
 TEST(TabletestCommandLine, BadOptionsHelpAndVersion)
