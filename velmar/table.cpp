@@ -4,7 +4,7 @@
 #include "velmar/game_state.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
 
@@ -132,13 +132,13 @@ void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& i
             ct::Rect box = ct::scaleRect(area::stockCount);
             if (s.trumpCard.hidden)
                 box.top = std::min(box.bottom, ct::scaleY(place::indicatorY) + ct::scaleX(place::indicatorPip) + 2);
-            const ct::Size extent = canvas.textExtent(resources.textFont, number);
+            const ct::Size extent = canvas.textExtent(ct::textFont(), number);
             const int left = box.left + (box.width() - extent.width) / 2;
             const int top = box.top + (box.height() - extent.height) / 2;
             // The fill never reaches above the box: the indicator keeps its last row.
             canvas.fillRect(ct::Rect{left, std::max(top, box.top), left + extent.width, top + extent.height},
                             icons.tableColor);
-            canvas.drawTextInRect(resources.textFont, number, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
+            canvas.drawTextInRect(ct::textFont(), number, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
                                   resources.white);
         }
     }

@@ -7,7 +7,7 @@
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 #include "shell/shell.hpp"
 

@@ -1,6 +1,5 @@
 # Sources of cardtable/cards.
-target_sources(cardtable PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/layout.cpp
+target_sources(cardtable_cards PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/card_style.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_set.cpp

@@ -2,9 +2,8 @@
 #include "platform/dialog.hpp"
 
 #include "platform/chrome.hpp"
-
-#include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
+#include "platform/fonts.hpp"
 
 #include <algorithm>
 #include <cstdint>
@@ -72,11 +71,10 @@ const char* kindName(ControlKind kind)
     return "static";
 }
 
-const Font& textFont() { return drawingResources().textFont; }
 const Font& titleFont()
 {
-    const Font& bold = drawingResources().labelFont;
-    return bold.empty() ? drawingResources().textFont : bold;
+    const Font& bold = labelFont();
+    return bold.empty() ? textFont() : bold;
 }
 
 // Dropped lists show at most this many items at once and scroll with the keys.

@@ -2,7 +2,7 @@
 #include "shell/program_shell.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 
 namespace ct {
