@@ -9,4 +9,5 @@ target_sources(cardtable_cards PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/clpa.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_render.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_json.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_elements.cpp
 )
