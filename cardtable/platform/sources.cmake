@@ -7,7 +7,8 @@ target_sources(cardtable_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/headless_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl_menu_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp
 )
 # The dialog manager.
-target_sources(cardtable_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp)
+target_sources(cardtable_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/dialog_script.cpp)
