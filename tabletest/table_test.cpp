@@ -3,7 +3,7 @@
 
 #include "cards/card_json.hpp"
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
 
@@ -136,10 +136,10 @@ void TableTestGame::drawTable(Canvas& canvas)
     const Rect button = dealButton();
     canvas.fillRect(button, res.white);
     canvas.fillRect(Rect{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1}, res.grey);
-    canvas.drawTextInRect(res.textFont, "Deal", button, textCenter | textVCenter, res.black);
+    canvas.drawTextInRect(ct::textFont(), "Deal", button, textCenter | textVCenter, res.black);
     table_.packCard.drawCard(canvas);
     table_.row.drawAll(canvas);
-    canvas.drawTextInRect(res.textFont, std::to_string(table_.deck.remaining()), scaleRect(200, 46, 240, 60),
+    canvas.drawTextInRect(ct::textFont(), std::to_string(table_.deck.remaining()), scaleRect(200, 46, 240, 60),
                           textCenter | textVCenter, res.white);
     statusLine().draw(canvas);
 }

@@ -2,10 +2,6 @@
 #include "velmar/computer_player.hpp"
 
 #include "velmar/rules.hpp"
-#include "velmar/strings.hpp"
-
-#include "cards/status_line.hpp"
-#include "platform/window.hpp"
 
 namespace velmar {
 
@@ -99,10 +95,10 @@ int endgameBeat(VelmarState& s)
     return 0;
 }
 
-int computerDefend(VelmarState& s)
+Defence computerDefend(VelmarState& s)
 {
     if (s.humanRow.empty())
-        return 0;
+        return Defence::takes;
     const ct::Card toBeat = s.humanRow.last();
     const int suit = toBeat.suit;
     const int rank = toBeat.rank;
@@ -120,8 +116,7 @@ int computerDefend(VelmarState& s)
             playCard(s, c);
             s.transferOpen = 1;
             s.computerAttacks = 1;
-            ct::statusLine().set("%s", programString(text::transferDone).c_str());
-            return 1;
+            return Defence::transfers;
         }
     }
     s.transferOpen = 0;
@@ -131,13 +126,13 @@ int computerDefend(VelmarState& s)
         s.computerAttacks = 0;
         if (beatAll(s, s.humanRow, s.computerHand) == 0) {
             s.computerHand.moveSelectedTo(s.computerRow);
-            return 1;
+            return Defence::beats;
         }
-        return 0;
+        return Defence::takes;
     }
 
     if (endgameBeat(s) == 1)
-        return 1;
+        return Defence::beats;
 
     // Same suit, higher: the lowest such card late in the game or on a trump, else the highest.
     if (holdsSuit) {
@@ -158,31 +153,31 @@ int computerDefend(VelmarState& s)
         }
         if (found != 0) {
             playCard(s, found);
-            return 1;
+            return Defence::beats;
         }
     }
 
     if (s.japanese() && suit == ct::spades)
-        return 0;
+        return Defence::takes;
     if (suit == s.trumpSuit())
-        return 0;
+        return Defence::takes;
     if (s.computerHand.findSuit(s.trumpSuit()) == 0)
-        return 0;
+        return Defence::takes;
     for (int i = 1; i <= s.computerHand.count(); ++i) {
         const ct::Card& card = s.computerHand.at(i);
         if (s.isTrump(card) && card.rank == rank && maySpendTrump(s, card) == 1) {
             playCard(s, i);
-            return 1;
+            return Defence::beats;
         }
     }
     for (int i = 1; i <= s.computerHand.count(); ++i) {
         const ct::Card& card = s.computerHand.at(i);
         if (s.isTrump(card) && maySpendTrump(s, card) == 1) {
             playCard(s, i);
-            return 1;
+            return Defence::beats;
         }
     }
-    return 0;
+    return Defence::takes;
 }
 
 int bestGroupRank(const VelmarState& s)
@@ -324,7 +319,6 @@ int computerAttack(VelmarState& s)
         return computerThrowIn(s, true);
     if (s.humanRow.empty())
         return computerOpen(s);
-    ct::errorBox(ct::mainWindow(), "ERROR: strange , activ not lost!");
     return -1;
 }
 

@@ -7,10 +7,16 @@
 namespace velmar {
 
 // The computer as attacker: 1 when it laid a card, 0 when it has nothing to add (the bout is
-// then beaten), -1 on a table the rules cannot produce (after an error box).
+// then beaten), -1 on a table the rules cannot produce (the turn flow reports it).
 int computerAttack(VelmarState& s);
-// The computer as defender: 1 when it beat the attack or transferred, 0 when it takes.
-int computerDefend(VelmarState& s);
+
+// What the computer did as defender.
+enum class Defence {
+    takes,       // it cannot or will not beat: the turn flow lets the human add extras or it takes
+    beats,       // its card (or cards, against several) lies on the attack
+    transfers,   // it passed the attack back with a card of the same rank and now attacks
+};
+Defence computerDefend(VelmarState& s);
 // Extra cards for a human who takes: the number added, at most n.
 int throwInExtras(VelmarState& s, int n);
 

@@ -4,6 +4,7 @@
 #include "cards/card.hpp"
 #include "cards/card_set.hpp"
 #include "cards/deck.hpp"
+#include "shell/step_guard.hpp"
 
 #include <cstdint>
 #include <vector>
@@ -89,9 +90,9 @@ struct VelmarState {
     // Table interaction.
     int buttonPressed = 0;          // 0 none, 1 actionButton, 2 sortButton
 
-    // Counts deals. A step remembers it on entry and returns at once when it has changed:
+    // Counts deals. A step takes a token on entry and returns at once when it has gone stale:
     // a win started a new deal underneath it, and nothing of the old game may carry on.
-    std::uint64_t dealNumber = 0;
+    ct::StepGuard deals;
 
     // Where the table is shown (for invalidation); null in tests that do not watch paints.
     ct::Invalidator* window = nullptr;

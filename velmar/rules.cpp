@@ -1,10 +1,6 @@
 // Velmar rules: beating, the several-cards match, hand size, the deal and refilling hands.
 #include "velmar/rules.hpp"
 
-#include "velmar/table.hpp"
-
-#include "cards/status_line.hpp"
-
 namespace velmar {
 
 VelmarState::VelmarState()
@@ -72,18 +68,14 @@ void refillHand(VelmarState& s, ct::CardSet& hand)
     }
     if (s.deck.remaining() == 0)
         s.stockCard.setHidden(1);
-    hand.relayout();
-    invalidateStockCount(s);
 }
 
-void dealCards(VelmarState& s, int back)
+void startDeal(VelmarState& s)
 {
-    ct::statusLine().clear();
     s.humanHand.clear();
     s.computerHand.clear();
     s.humanRow.clear();
     s.computerRow.clear();
-    setUpSets(s, back);
     s.computerOpened = 0;
     s.transferOpen = 1;
     s.extraCardsLeft = -1;
@@ -93,7 +85,6 @@ void dealCards(VelmarState& s, int back)
 
     s.deck.reset();
     // Fresh records: their size follows the screen density in force now.
-    s.trumpCard.invalidate();
     s.trumpCard = ct::Card{};
     if (s.japanese()) {
         s.trumpCard.suit = japaneseTrumpSuit;
@@ -107,25 +98,14 @@ void dealCards(VelmarState& s, int back)
         s.trumpCard.rank = rank;
         s.trumpCard.hidden = 0;
     }
-    s.stockCard.invalidate();
     s.stockCard = ct::Card{};
     s.stockCard.suit = ct::diamonds;   // placeholders: the stock card shows only its back
     s.stockCard.rank = 1;
     s.stockCard.faceDown = 1;
     s.stockCard.hidden = 0;
-    placeStandAloneCards(s, back);
 
     for (ct::CardSet* set : {&s.humanHand, &s.computerHand, &s.humanRow, &s.computerRow})
         set->setTrump(s.trumpSuit());
-
-    refillHand(s, s.humanHand);
-    refillHand(s, s.computerHand);
-
-    s.humanHand.setBack(back);
-    s.computerHand.setBack(back);
-    s.stockCard.back = back;
-    layoutHumanHand(s);
-    invalidateActionButton(s);
 }
 
 int firstMover(VelmarState& s)

@@ -20,9 +20,10 @@ int beatAll(const VelmarState& s, ct::CardSet& attack, ct::CardSet& candidates);
 // Draws the hand up to the hand size: first from the stock, the turned-up card last.
 void refillHand(VelmarState& s, ct::CardSet& hand);
 
-// Empties the table, resets the pack and the bout, turns up the trump card and deals both hands
-// (everything of a new deal except choosing who starts). `back` is the chosen card back.
-void dealCards(VelmarState& s, int back);
+// The cards of a new deal before any is dealt: empties hands and rows, resets the pack, the bout
+// and the discarded cards, and makes fresh trump and stock card records (the trump turned up from
+// the pack, none in "Japanese"). The turn flow places them on the table, then refills both hands.
+void startDeal(VelmarState& s);
 
 // Who opens the deal: sorts both hands by rank, then 1 for the computer, 0 for the human.
 int firstMover(VelmarState& s);

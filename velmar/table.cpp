@@ -4,9 +4,9 @@
 #include "velmar/game_state.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
+#include "platform/density.hpp"
 
 #include <algorithm>
 #include <string>
@@ -73,11 +73,9 @@ void layoutHumanHand(VelmarState& s)
     s.humanHand.relayout();
 }
 
-void invalidateArea(const VelmarState& s, const ct::Rect& design)
-{
-    if (s.window != nullptr)
-        s.window->invalidate(ct::scaleRect(design));
-}
+void invalidateActionButton(const VelmarState& s) { element::actionButton.invalidate(s.window); }
+void invalidateSortButton(const VelmarState& s) { element::sortButton.invalidate(s.window); }
+void invalidateStockCount(const VelmarState& s) { element::stockCount.invalidate(s.window); }
 
 int stockCountShown(const VelmarState& s)
 {
@@ -90,16 +88,9 @@ int stockCountShown(const VelmarState& s)
 
 void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& icons)
 {
-    const auto& resources = ct::drawingResources();
-    canvas.fillRect(ct::scaleRect(area::separator), resources.white);
-
-    const ct::Image* action = s.computerAttacks == 1 ? icons.take : icons.endBout;
-    if (action != nullptr)
-        canvas.drawIcon(*action, ct::scaleX(area::actionButton.left), ct::scaleY(area::actionButton.top),
-                        s.buttonPressed == 1 ? ct::IconDraw::maskOnly : ct::IconDraw::normal);
-    if (icons.sort != nullptr)
-        canvas.drawIcon(*icons.sort, ct::scaleX(area::sortButton.left), ct::scaleY(area::sortButton.top),
-                        s.buttonPressed == 2 ? ct::IconDraw::maskOnly : ct::IconDraw::normal);
+    element::separator.draw(canvas);
+    element::actionButton.draw(canvas, s.computerAttacks == 1 ? icons.take : icons.endBout, s.buttonPressed == 1);
+    element::sortButton.draw(canvas, icons.sort, s.buttonPressed == 2);
 
     if (!s.trumpCard.hidden)
         s.trumpCard.drawCard(canvas);
@@ -128,18 +119,11 @@ void drawTable(const VelmarState& s, ct::Canvas& canvas, const PaintResources& i
             // Table text is drawn on the table colour, not transparently. The indicator lies
             // inside the count's rectangle, and a count centred in all of it would cut the
             // indicator in half ("Japanese" shows both): the count then takes the part below.
-            const std::string number = std::to_string(shown);
             ct::Rect box = ct::scaleRect(area::stockCount);
             if (s.trumpCard.hidden)
                 box.top = std::min(box.bottom, ct::scaleY(place::indicatorY) + ct::scaleX(place::indicatorPip) + 2);
-            const ct::Size extent = canvas.textExtent(resources.textFont, number);
-            const int left = box.left + (box.width() - extent.width) / 2;
-            const int top = box.top + (box.height() - extent.height) / 2;
-            // The fill never reaches above the box: the indicator keeps its last row.
-            canvas.fillRect(ct::Rect{left, std::max(top, box.top), left + extent.width, top + extent.height},
-                            icons.tableColor);
-            canvas.drawTextInRect(resources.textFont, number, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
-                                  resources.white);
+            element::stockCount.drawIn(canvas, box, std::to_string(shown), ct::drawingResources().white,
+                                       &icons.tableColor);
         }
     }
 }

@@ -1,6 +1,7 @@
 // Where the Velmar table shows its cards, buttons and counters, and how it paints them.
 #pragma once
 
+#include "cards/table_elements.hpp"
 #include "platform/geometry.hpp"
 
 namespace ct {
@@ -20,6 +21,15 @@ inline constexpr ct::Rect sortButton{204, 120, 236, 152};
 inline constexpr ct::Rect stockCount{202, 67, 236, 95};
 inline constexpr ct::Rect separator{199, 0, 200, 400};
 } // namespace area
+
+// The table's elements over those rectangles.
+namespace element {
+inline constexpr ct::TapArea playArea{area::playArea};
+inline constexpr ct::IconButton actionButton{{area::actionButton}};
+inline constexpr ct::IconButton sortButton{{area::sortButton}};
+inline constexpr ct::TextBox stockCount{area::stockCount};
+inline constexpr ct::WhiteLine separator{area::separator};
+} // namespace element
 
 namespace place {
 inline constexpr int stockX = 205, stockY = 2;
@@ -48,10 +58,9 @@ void placeStandAloneCards(VelmarState& s, int back);
 void layoutHumanHand(VelmarState& s);
 
 // Invalidation of the table's own elements (no-ops without a window).
-void invalidateArea(const VelmarState& s, const ct::Rect& design);
-inline void invalidateActionButton(const VelmarState& s) { invalidateArea(s, area::actionButton); }
-inline void invalidateSortButton(const VelmarState& s) { invalidateArea(s, area::sortButton); }
-inline void invalidateStockCount(const VelmarState& s) { invalidateArea(s, area::stockCount); }
+void invalidateActionButton(const VelmarState& s);
+void invalidateSortButton(const VelmarState& s);
+void invalidateStockCount(const VelmarState& s);
 
 // The number the stock counter shows, or -1 when it shows nothing (the option aside).
 int stockCountShown(const VelmarState& s);

@@ -7,7 +7,7 @@
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 #include "shell/shell.hpp"
 
@@ -37,11 +37,11 @@ void TurnFlow::moveSelectedOne(ct::CardSet& to)
 
 void TurnFlow::tapDown(int x, int y)
 {
-    const auto deal = s.dealNumber;
+    const auto deal = s.deals.current();
     if (ct::statusLine().isShown())
         ct::statusLine().clear();
 
-    if (ct::pointInRect(x, y, ct::scaleRect(area::playArea))) {
+    if (element::playArea.hit(x, y)) {
         if (s.extraCardsLeft != -1)
             humanAddsExtra();
         else
@@ -49,7 +49,7 @@ void TurnFlow::tapDown(int x, int y)
         if (dealEnded(deal))
             return;
     }
-    if (ct::pointInRect(x, y, ct::scaleRect(area::actionButton))) {
+    if (element::actionButton.hit(x, y)) {
         s.buttonPressed = 1;
         invalidateActionButton(s);
         if (s.computerAttacks == 0)
@@ -59,7 +59,7 @@ void TurnFlow::tapDown(int x, int y)
         if (dealEnded(deal))
             return;
     }
-    if (ct::pointInRect(x, y, ct::scaleRect(area::sortButton))) {
+    if (element::sortButton.hit(x, y)) {
         s.buttonPressed = 2;
         invalidateSortButton(s);
         toggleHandOrder();
@@ -100,7 +100,7 @@ void TurnFlow::doubleTap(int x, int y)
 
 void TurnFlow::gameStep(int code)
 {
-    const auto deal = s.dealNumber;
+    const auto deal = s.deals.current();
     switch (code) {
     case step::newDeal:
         newDeal();
@@ -108,6 +108,8 @@ void TurnFlow::gameStep(int code)
     case step::computerAttacks: {
         invalidateActionButton(s);
         const int laid = computerAttack(s);
+        if (laid < 0)
+            ct::errorBox(&shell.window(), "ERROR: strange , activ not lost!");
         if (laid != 1) {
             status(text::okYourMove);
             endBout(false);
@@ -127,8 +129,16 @@ void TurnFlow::gameStep(int code)
         // Nothing to answer (a table the rules cannot produce): leave it as it is.
         if (s.humanRow.empty())
             return;
-        if (computerDefend(s) == 0)
+        switch (computerDefend(s)) {
+        case Defence::takes:
             computerGivesUp();
+            break;
+        case Defence::transfers:
+            status(text::transferDone);
+            break;
+        case Defence::beats:
+            break;
+        }
         invalidateActionButton(s);
         checkGameEnd();
         break;
@@ -141,9 +151,35 @@ void TurnFlow::gameStep(int code)
 
 void TurnFlow::newDeal()
 {
-    ++s.dealNumber;
-    dealCards(s, shell.cardBackIndex());
+    s.deals.begin();
+    dealCards();
     chooseStarter();
+}
+
+void TurnFlow::dealCards()
+{
+    const int back = shell.cardBackIndex();
+    ct::statusLine().clear();
+    // The old stand-alone cards leave their places to be repainted before new records replace them.
+    s.trumpCard.invalidate();
+    s.stockCard.invalidate();
+    startDeal(s);
+    setUpSets(s, back);
+    placeStandAloneCards(s, back);
+    refill(s.humanHand);
+    refill(s.computerHand);
+    s.humanHand.setBack(back);
+    s.computerHand.setBack(back);
+    s.stockCard.back = back;
+    layoutHumanHand(s);
+    invalidateActionButton(s);
+}
+
+void TurnFlow::refill(ct::CardSet& hand)
+{
+    refillHand(s, hand);
+    hand.relayout();
+    invalidateStockCount(s);
 }
 
 void TurnFlow::chooseStarter()
@@ -253,7 +289,7 @@ void TurnFlow::humanPlay()
 
 void TurnFlow::humanAddsExtra()
 {
-    const auto deal = s.dealNumber;
+    const auto deal = s.deals.current();
     if (checkGameEnd())
         return;
     const int selected = s.humanHand.firstSelected();
@@ -280,7 +316,7 @@ void TurnFlow::humanAddsExtra()
 
 void TurnFlow::humanTakes()
 {
-    const auto deal = s.dealNumber;
+    const auto deal = s.deals.current();
     s.transferOpen = 1;
     if (s.humanRow.empty() && s.computerRow.empty())
         return;
@@ -322,11 +358,11 @@ void TurnFlow::endBout(bool fromHumanTakes)
     // A selection left from beating several cards must not carry into the next bout.
     s.humanHand.clearSelection();
     if (s.computerOpened == 0) {
-        refillHand(s, s.humanHand);
-        refillHand(s, s.computerHand);
+        refill(s.humanHand);
+        refill(s.computerHand);
     } else {
-        refillHand(s, s.computerHand);
-        refillHand(s, s.humanHand);
+        refill(s.computerHand);
+        refill(s.humanHand);
     }
     layoutHumanHand(s);
     s.computerAttacks = s.computerAttacks == 1 ? 0 : 1;
@@ -348,7 +384,7 @@ void TurnFlow::computerGivesUp()
     moveAll(s.humanRow, s.computerHand);
     s.computerHand.sortCards();
     s.humanHand.clearSelection();
-    refillHand(s, s.humanHand);
+    refill(s.humanHand);
     s.extraCardsLeft = -1;
 }
 
@@ -359,7 +395,7 @@ void TurnFlow::computerTakes()
     moveAll(s.humanRow, s.computerHand);
     s.computerHand.sortCards();
     s.humanHand.clearSelection();
-    refillHand(s, s.humanHand);
+    refill(s.humanHand);
     status(text::yourMove);
 }
 
@@ -367,7 +403,7 @@ void TurnFlow::declareWinner(bool computerWon)
 {
     // The finished game ends here, even before the new deal has started: every step that led
     // to this one sees the change and returns.
-    ++s.dealNumber;
+    s.deals.begin();
     if (computerWon) {
         ++s.computerWins;
         shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));

@@ -38,7 +38,11 @@ public:
 
 private:
     // True once the deal a step began in has been replaced: the step must return at once.
-    bool dealEnded(std::uint64_t deal) const { return s.dealNumber != deal; }
+    bool dealEnded(ct::StepGuard::Token deal) const { return s.deals.stale(deal); }
+    // Deals the cards of a new deal onto the table.
+    void dealCards();
+    // Draws a hand up to the hand size and shows it and the new stock count.
+    void refill(ct::CardSet& hand);
     void status(int id);
     void statusNumber(int id, int n);
     void moveSelectedOne(ct::CardSet& to);

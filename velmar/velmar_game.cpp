@@ -7,7 +7,7 @@
 #include "velmar/table.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "shell/shell.hpp"
 

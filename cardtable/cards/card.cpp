@@ -2,7 +2,7 @@
 #include "cards/card.hpp"
 
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 
 namespace ct {
 

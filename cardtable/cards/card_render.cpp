@@ -4,7 +4,7 @@
 #include "cards/card.hpp"
 #include "cards/card_set.hpp"
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 #include "platform/resources.hpp"
 
@@ -120,8 +120,7 @@ DrawingResources& drawingResources()
 void createDrawingResources()
 {
     DrawingResources& res = drawingResources();
-    res.labelFont = Font::open(10, screenDensityY(), true);
-    res.textFont = Font::open(8, screenDensityY(), false);
+    createFonts();
     // Suits 1..4 are diamonds, hearts, clubs, spades; the pip resources are numbered
     // diamonds, hearts, spades, clubs.
     constexpr std::array<int, 5> suitResources{0, 105, 106, 108, 107};
@@ -135,6 +134,7 @@ void createDrawingResources()
 void releaseDrawingResources()
 {
     drawingResources() = DrawingResources{};
+    releaseFonts();
 }
 
 Color tableColor(int index)
@@ -169,15 +169,15 @@ bool Card::drawCard(Canvas& canvas) const
 
     if (cardStyle().face == FaceLayout::OneCorner) {
         drawPip(canvas, icon, x + width - scaleX(2) - scaleX(9), y + height - scaleY(2) - scaleY(9), pip);
-        canvas.drawText(res.labelFont, label, x + 2, y, ink);
+        canvas.drawText(labelFont(), label, x + 2, y, ink);
         return true;
     }
 
     drawPip(canvas, icon, x + width - pip - 2, y + 2, pip);
     drawPip(canvas, icon, x + 2, y + height - pip - 2, pip);
-    const Size extent = canvas.textExtent(res.labelFont, label);
-    canvas.drawText(res.labelFont, label, x + 2, y, ink);
-    canvas.drawText(res.labelFont, label, x + width - extent.width - 1, y + height - extent.height - 2, ink);
+    const Size extent = canvas.textExtent(labelFont(), label);
+    canvas.drawText(labelFont(), label, x + 2, y, ink);
+    canvas.drawText(labelFont(), label, x + width - extent.width - 1, y + height - extent.height - 2, ink);
     return true;
 }
 
@@ -199,7 +199,7 @@ void StatusLine::draw(Canvas& canvas) const
 {
     if (!shown_)
         return;
-    canvas.drawTextInRect(drawingResources().textFont, buffer_.data(), scaleRect(region_.drawn), region_.format,
+    canvas.drawTextInRect(textFont(), buffer_.data(), scaleRect(region_.drawn), region_.format,
                           Color{255, 255, 255});
 }
 

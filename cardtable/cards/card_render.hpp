@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/canvas.hpp"
+#include "platform/fonts.hpp"
 
 #include <array>
 #include <string_view>
@@ -9,8 +10,6 @@
 namespace ct {
 
 struct DrawingResources {
-    Font labelFont;                    // bold, 10 points of the screen density: card labels
-    Font textFont;                     // regular: status line, counters, message texts
     std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
     std::array<Image, 5> backs;        // index = back 0..4
     Color black{0, 0, 0};
@@ -19,7 +18,7 @@ struct DrawingResources {
 };
 
 DrawingResources& drawingResources();
-// Creates fonts, suit icons and backs for the current screen density.
+// Creates the fonts, suit icons and backs for the current screen density.
 void createDrawingResources();
 void releaseDrawingResources();
 

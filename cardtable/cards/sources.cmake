@@ -1,6 +1,5 @@
 # Sources of cardtable/cards.
-target_sources(cardtable PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/layout.cpp
+target_sources(cardtable_cards PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/card_style.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_set.cpp
@@ -10,4 +9,5 @@ target_sources(cardtable PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/clpa.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_render.cpp
   ${CMAKE_CURRENT_LIST_DIR}/card_json.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/table_elements.cpp
 )

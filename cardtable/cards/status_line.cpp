@@ -1,7 +1,7 @@
 // The status line's text and region, and the formatted error and alert boxes.
 #include "cards/status_line.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "platform/window.hpp"
 
 #include <cstdarg>

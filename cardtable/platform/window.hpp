@@ -23,7 +23,8 @@ inline constexpr unsigned command = 0x0111;       // wParam low word = command i
 inline constexpr unsigned stylusDown = 0x0201;    // lParam = x | y << 16
 inline constexpr unsigned stylusUp = 0x0202;
 inline constexpr unsigned doubleTap = 0x0203;
-inline constexpr unsigned user = 0x0400;          // the game's own message; wParam = step code
+inline constexpr unsigned user = 0x0400;          // the first number free for programs
+inline constexpr unsigned game = user;            // the game's own message; wParam = step code
 } // namespace msg
 
 inline std::intptr_t pointParam(int x, int y) { return (x & 0xFFFF) | ((y & 0xFFFF) << 16); }

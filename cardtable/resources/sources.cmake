@@ -1,7 +1,7 @@
 # The artwork embedded into every program (see platform/resources.hpp for the names).
 file(GLOB QV_ART_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.png)
 embed_files(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/embedded_art.cpp FUNCTION ct::resourceData HEADER platform/resources.hpp FILES ${QV_ART_FILES})
-target_sources(cardtable PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/embedded_art.cpp)
+target_sources(cardtable_platform PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/embedded_art.cpp)
 
 # The generator that draws those PNGs. It is not part of the build: the PNGs are committed.
 # Redraw them with `cmake --build BUILD --target artwork`, then look at them and commit.

@@ -2,7 +2,7 @@
 #include "shell/program_shell.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 
 namespace ct {
@@ -231,7 +231,7 @@ std::intptr_t ProgramShell::windowProcedure(Window& /*window*/, unsigned message
     case msg::doubleTap:
         game_.doubleTap(paramX(lParam), paramY(lParam));
         return 0;
-    case msg::user:
+    case msg::game:
         game_.gameMessage(static_cast<int>(wParam));
         return 0;
     default:

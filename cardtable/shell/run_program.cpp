@@ -1,7 +1,7 @@
 // The programs' entry point: command line, start-up, and the real or headless message loop.
 #include "shell/run_program.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "platform/headless_window.hpp"
 #include "platform/sdl_window.hpp"

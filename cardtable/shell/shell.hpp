@@ -25,8 +25,8 @@ public:
     // Stores a new "blackbg" or "back" for the rest of the run (the Options dialog writes it).
     virtual void setTableColorIndex(int index) = 0;
     virtual void setCardBackIndex(int index) = 0;
-    // Sends the game's own message synchronously (msg::user with the step code).
-    void sendGameMessage(int code) { window().sendMessage(0x0400, static_cast<unsigned>(code), 0); }
+    // Sends the game's own message synchronously (msg::game with the step code).
+    void sendGameMessage(int code) { window().sendMessage(msg::game, static_cast<unsigned>(code), 0); }
     // True under --headless.
     virtual bool headless() const = 0;
 };

@@ -1,5 +1,5 @@
 # Sources of cardtable/shell.
-target_sources(cardtable PRIVATE
+target_sources(cardtable_shell PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/settings_store.cpp
   ${CMAKE_CURRENT_LIST_DIR}/command_line.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_shell.cpp
@@ -12,5 +12,5 @@ target_sources(cardtable PRIVATE
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/run_program.cpp PROPERTIES
   COMPILE_DEFINITIONS "QV_VERSION=\"${PROJECT_VERSION}\"")
 # The Options and Statistics dialogs.
-target_sources(cardtable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/statistics_dialog.cpp
+target_sources(cardtable_shell PRIVATE ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/statistics_dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_commands.cpp)

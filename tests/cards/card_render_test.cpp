@@ -77,7 +77,7 @@ TEST_F(RenderTest, FaceUpCardStaysInsideItsBoundsAndHiddenOrUnplacedCardsDrawNot
 
 TEST_F(RenderTest, LabelsAreRedForRedSuits)
 {
-    if (drawingResources().labelFont.empty())
+    if (labelFont().empty())
         GTEST_SKIP() << "no font on this machine";
     cardAt(2, 14, 0, 0).drawCard(canvas);
     EXPECT_TRUE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0})) << "the top-left label";
@@ -138,7 +138,7 @@ TEST_F(RenderTest, StatusTextTrumpIndicatorAndDamagedTableColour)
     EXPECT_EQ(table.pixel(16, 16), green);
     drawTrumpIndicator(table, 0, 5, 5);       // no such suit: the box only
 
-    if (drawingResources().textFont.empty())
+    if (textFont().empty())
         GTEST_SKIP() << "no font on this machine";
     // Anti-aliased white text over the green table: some pixel is much brighter in red than green's 0.
     auto whitish = [](Color c) { return c.r > 160; };

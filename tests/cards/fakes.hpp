@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
 #include "platform/dialog.hpp"

@@ -7,4 +7,5 @@ add_unit_tests(cards_tests
     ${CMAKE_CURRENT_LIST_DIR}/status_clpa_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/card_json_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/card_render_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/table_elements_test.cpp
   LIBS cardtable)

@@ -1,7 +1,7 @@
 // The dialogs as drawn: every control of the sample programs fits its dialog and its text fits
 // its control, and each dialog is saved as a picture in the build tree for a look.
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "platform/canvas.hpp"
 #include "platform/dialog.hpp"
 #include "shell/options_dialog.hpp"
@@ -38,7 +38,7 @@ protected:
         ct::Canvas canvas(240, 320);
         ASSERT_NE(canvas.surface(), nullptr);
         canvas.fillRect({0, 0, 240, 320}, ct::tableColor(0));
-        const ct::Font& font = ct::drawingResources().textFont;
+        const ct::Font& font = ct::textFont();
         ASSERT_FALSE(font.empty()) << "no font found";
 
         const ct::Rect frame = d.frame();

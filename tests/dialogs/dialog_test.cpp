@@ -1,7 +1,7 @@
 // The dialog manager's model: layout, input by stylus and keys, script operations and state.
 #include "platform/dialog.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 
 #include <gtest/gtest.h>
 

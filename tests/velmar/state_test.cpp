@@ -7,7 +7,7 @@
 #include "velmar/state_json.hpp"
 #include "velmar/table.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 
 #include <algorithm>

@@ -58,7 +58,7 @@ TEST_F(Table, TrumpIndicatorAndStockCount)
     load({{"gameType", 4}});
     EXPECT_EQ(paint().pixel(x, y), white);
 
-    if (ct::drawingResources().textFont.empty())
+    if (ct::textFont().empty())
         GTEST_SKIP() << "no font on this machine";
     const ct::Rect count{203, 84, 236, 96};
     EXPECT_FALSE(hasWhite(paint(), count));

@@ -6,7 +6,7 @@
 #include "velmar/state_json.hpp"
 #include "velmar/table.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 
 using namespace velmar_test;

@@ -5,7 +5,7 @@
 #include "velmar/rules.hpp"
 
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
 

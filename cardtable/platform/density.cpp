@@ -1,5 +1,5 @@
-// Design units to device pixels: the one rounding rule every table position goes through.
-#include "cards/layout.hpp"
+// Screen density scaling: design units to device pixels, the one rounding rule every position goes through.
+#include "platform/density.hpp"
 
 #include <cstdint>
 
