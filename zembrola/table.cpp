@@ -4,6 +4,7 @@
 #include "zembrola/game_state.hpp"
 
 #include "cards/card_render.hpp"
+#include "cards/card_style.hpp"
 #include "cards/layout.hpp"
 #include "cards/status_line.hpp"
 
@@ -52,6 +53,11 @@ void setUpDesks(ZembrolaState& s, int back)
 
 void placeStandAloneCards(ZembrolaState& s, int back)
 {
+    // The two cards live as long as the program, built before the screen density was known.
+    for (ct::Card* card : {&s.stockCard, &s.trumpCard}) {
+        card->width = ct::scaleX(ct::cardStyle().designWidth);
+        card->height = ct::scaleY(ct::cardStyle().designHeight);
+    }
     // Any real card: a card without a value is not drawn, even face down.
     s.stockCard.suit = 1;
     s.stockCard.rank = 1;

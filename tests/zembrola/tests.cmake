@@ -1,0 +1,7 @@
+# Zembrola: the desk, the rules, the computer player and whole games played in-process.
+add_unit_tests(zembrola_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/game_test.cpp
+  LIBS zembrola_game)
