@@ -232,14 +232,18 @@ RoundOutcome finishRound(ZembrolaState& s)
         outcome.game = GameResult::humanWon;
     else if (s.humanPenalty >= gameEndPenalty)
         outcome.game = GameResult::computerWon;
-    if (outcome.game != GameResult::goesOn) {
-        s.humanPenalty = 0;
-        s.computerPenalty = 0;
-        s.penaltyFactor = 1;
-    }
     s.humanPoints = -1;
     s.computerPoints = -1;
     return outcome;
+}
+
+void endGame(ZembrolaState& s)
+{
+    s.humanPenalty = 0;
+    s.computerPenalty = 0;
+    s.penaltyFactor = 1;
+    s.humanPoints = -1;
+    s.computerPoints = -1;
 }
 
 void newGame(ZembrolaState& s)

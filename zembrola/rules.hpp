@@ -48,9 +48,12 @@ struct RoundOutcome {
 };
 // The penalty for a loser with these card points (-1: no trick), before the factor.
 int basePenalty(int loserPoints);
-// When the stock and both hands are empty: charges the loser, settles the game and resets the
-// points. Clears buttonPressed. The caller shows the results, keeps the tally and deals again.
+// When the stock and both hands are empty: charges the loser, says whether a penalty has
+// reached 12 and resets the points. Clears buttonPressed. The caller shows the results (the
+// final penalties still on the table), keeps the tally, calls endGame after a game and deals again.
 RoundOutcome finishRound(ZembrolaState& s);
+// A game is over: both penalties 0, no points, single penalties again.
+void endGame(ZembrolaState& s);
 
 // Menu New: scores and penalties start afresh; penaltyFactor and lastWinner stay.
 // A trick left on the table is given up with the old deal.

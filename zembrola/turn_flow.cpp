@@ -64,8 +64,14 @@ void TurnFlow::computerLeadStep()
 void TurnFlow::computerAnswerStep()
 {
     const int r = computerAnswer(s);
-    if (r == -1)
+    if (r == -1) {
+        // Nothing to answer with (a position play does not reach): the lead goes back to the
+        // hand instead of lying there as a trick that nobody scores and the next tap sweeps away.
         status(text::error1);
+        s.humanRow.selectAll();
+        moveSelectedInto(s.humanRow, s.humanHand);
+        return;
+    }
     status(r == 0 ? text::yourTrickTap : text::myTrickTap);
     invalidateArea(s, area::points);
     s.awaitingTap = 1;
@@ -96,6 +102,10 @@ bool TurnFlow::roundEnded()
         ++s.computerWins;
         shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));
         box(text::iWonGame);
+    }
+    if (outcome.game != GameResult::goesOn) {
+        endGame(s);
+        invalidateArea(s, area::scores);
     }
     shell.sendGameMessage(step::deal);
     return true;

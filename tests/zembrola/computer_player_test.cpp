@@ -76,6 +76,7 @@ TEST_F(StateTest, PlainLeadTieBreaks)
         {{{D, A}, {H, K}, {C, 6}, {S, 7}}, {{C, 6}}},                   // singletons: fewest points
         {{{D, 6}, {H, K}, {C, 6}, {S, 7}}, {{D, 6}}},                   // equal points: lowest suit
         {{{D, A}, {D, T}, {C, K}, {S, Q}}, {{S, Q}}},                   // pair of 21: cheapest single
+        {{{S, 6}, {S, T}, {D, A}, {C, K}}, {{C, K}}},                   // a pair of exactly 10 is no cheap pair
     };
     for (const Case& c : cases) {
         setCards(s().computerHand, c.hand);
@@ -141,6 +142,7 @@ TEST_F(StateTest, AnswerBeatsFromTheTopAndGivesUpWithTheLowestCards)
     } cases[] = {
         {S, {{H, 9}}, {{H, T}, {H, A}, {S, 6}, {D, 6}}, {{H, A}}, 1, 11, -1},       // the strongest that beats
         {S, {{C, 7}, {D, 9}}, {{C, 8}, {D, T}, {H, 6}, {S, 7}}, {{C, 8}, {D, T}}, 1, 10, -1},
+        {H, {{C, 7}}, {{C, 8}, {H, 9}, {D, 6}, {S, 6}}, {{C, 8}}, 1, 0, -1},        // a plain card before a trump
         {H, {{C, 7}, {D, 9}}, {{C, 8}, {D, 6}, {H, 7}, {S, 7}}, {{C, 8}, {H, 7}}, 1, 0, -1},   // a trump in pass two
         {H, {{C, T}, {D, 9}}, {{C, 8}, {D, 6}, {H, 7}, {H, 8}}, {{H, 7}, {H, 8}}, 1, 10, -1},
         {H, {{C, T}, {D, 9}}, {{C, 8}, {D, 6}, {H, 7}, {S, 7}}, {{D, 6}, {S, 7}}, 0, -1, 10},  // only one beaten

@@ -132,6 +132,20 @@ TEST_F(GameTest, TapOnlyClosesTheShownTrickAndNewForgetsIt)
     }
 }
 
+TEST_F(GameTest, LeadWithNothingToAnswerItGoesBackToTheHand)
+{
+    json position = lastTrick({{D, 6}}, 40, 0, 0);
+    position["computerRow"] = json::array();
+    position["computerLeads"] = 0;
+    game().load(position);
+    tapCard(D, 6);
+    tap(area::okButton);
+    EXPECT_EQ(status(), "Error 1");
+    EXPECT_EQ(cardsOf(s().humanHand), (Cards{{D, 6}}));
+    EXPECT_TRUE(s().humanRow.empty());
+    EXPECT_EQ(s().awaitingTap, 0);
+}
+
 // Whole games at random: legal and illegal plays, sorts, stray taps and New, with every rule
 // invariant checked after every event.
 TEST_F(GameTest, WholeGamesKeepTheRuleInvariants)

@@ -73,6 +73,7 @@ TEST_F(StateTest, CheckAnswerPairsBySuitOrderOnly)
     } cases[] = {
         // Suit order pairs the club ten with the diamond seven: the answer loses.
         {{{D, 7}, {C, 9}}, {{C, T}, {H, 6}}, 0},
+        {{{D, 7}, {C, 9}}, {{H, 6}, {C, T}}, 0},   // laid trump first: still paired by suit order
         {{{D, 7}, {C, 9}}, {{D, 8}, {C, T}}, 1},
         {{{S, 9}}, {{H, 6}}, 1},
         {{{H, 9}}, {{H, 8}}, 0},
@@ -190,9 +191,9 @@ TEST_F(StateTest, FinishRoundChargesTheLoserAndEndsTheGameAtTwelve)
         {30, 90, 1, 0, 0, RoundResult::computerWon, GameResult::goesOn, 4, 0, 1, 1},
         {0, 120, 1, 0, 4, RoundResult::computerWon, GameResult::goesOn, 4, 4, 1, 1},
         {-1, 120, 1, 0, 0, RoundResult::computerWon, GameResult::goesOn, 6, 0, 1, 1},
-        {120, -1, 2, 0, 0, RoundResult::humanWon, GameResult::humanWon, 0, 0, 1, 0},   // 12 at once
-        {61, 59, 1, 8, 10, RoundResult::humanWon, GameResult::humanWon, 0, 0, 1, 0},
-        {40, 80, 1, 10, 0, RoundResult::computerWon, GameResult::computerWon, 0, 0, 1, 1},
+        {120, -1, 2, 0, 0, RoundResult::humanWon, GameResult::humanWon, 0, 12, 1, 0},   // 12 at once
+        {61, 59, 1, 8, 10, RoundResult::humanWon, GameResult::humanWon, 8, 12, 1, 0},
+        {40, 80, 1, 10, 0, RoundResult::computerWon, GameResult::computerWon, 12, 0, 1, 1},
         {80, 40, 1, 0, 8, RoundResult::humanWon, GameResult::goesOn, 0, 10, 1, 0},
     };
     setStock(0);
@@ -216,6 +217,10 @@ TEST_F(StateTest, FinishRoundChargesTheLoserAndEndsTheGameAtTwelve)
         EXPECT_EQ(s().humanPoints, -1);
         EXPECT_EQ(s().buttonPressed, 0);
     }
+    s().penaltyFactor = 2;
+    endGame(s());
+    EXPECT_EQ(s().humanPenalty + s().computerPenalty, 0);
+    EXPECT_EQ(s().penaltyFactor, 1);
 }
 
 TEST_F(StateTest, RoundGoesOnWhileAnyCardIsLeft)
