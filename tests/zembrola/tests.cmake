@@ -5,3 +5,7 @@ add_unit_tests(zembrola_tests
     ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/game_test.cpp
   LIBS zembrola_game)
+
+# The built program at random: taps, New and the boxes, every invariant checked after each event.
+add_test(NAME ZembrolaMonkey.RandomPlayBreaksNoRule
+  COMMAND zembrola --headless --monkey 5000 --seed 7 --config-dir ${CMAKE_CURRENT_BINARY_DIR}/zembrola-monkey)
