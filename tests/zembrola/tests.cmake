@@ -8,4 +8,4 @@ add_unit_tests(zembrola_tests
 
 # The built program at random: taps, New and the boxes, every invariant checked after each event.
 add_test(NAME ZembrolaMonkey.RandomPlayBreaksNoRule
-  COMMAND zembrola --headless --monkey 5000 --seed 7 --config-dir ${CMAKE_CURRENT_BINARY_DIR}/zembrola-monkey)
+  COMMAND zembrola --headless --monkey 3000 --seed 7 --config-dir ${CMAKE_CURRENT_BINARY_DIR}/zembrola-monkey)
