@@ -4,6 +4,8 @@
 #include "platform/canvas.hpp"
 #include "platform/geometry.hpp"
 
+#include <string>
+
 namespace zembrola {
 
 struct ZembrolaState;
