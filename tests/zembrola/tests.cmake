@@ -1,0 +1,11 @@
+# Zembrola: the desk, the rules, the computer player and whole games played in-process.
+add_unit_tests(zembrola_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/game_test.cpp
+  LIBS zembrola_game)
+
+# The built program at random: taps, New and the boxes, every invariant checked after each event.
+add_test(NAME ZembrolaMonkey.RandomPlayBreaksNoRule
+  COMMAND zembrola --headless --monkey 3000 --seed 7 --config-dir ${CMAKE_CURRENT_BINARY_DIR}/zembrola-monkey)
