@@ -138,9 +138,22 @@ void drawTable(const TrevalloState& s, ct::Canvas& canvas, const PaintResources&
 
     canvas.drawTextInRect(resources.textFont, std::to_string(s.talon.count()), ct::scaleRect(area::talonCount),
                           ct::textCenter | ct::textVCenter | ct::textSingleLine, resources.white);
+    // Three lines, computer first. The table font is shorter than the suit box, so the lines
+    // are spaced to the box: the middle one lies under it, the human's score starts below it.
     char scores[48];
     std::snprintf(scores, sizeof scores, "%d\r\n-\r\n%d", s.computerScore, s.humanScore);
-    canvas.drawTextInRect(resources.textFont, scores, ct::scaleRect(area::scores), 0, resources.white);
+    const std::string text(scores);
+    const std::size_t firstBreak = text.find("\r\n");
+    const std::size_t secondBreak = text.find("\r\n", firstBreak + 2);
+    const ct::Rect column = ct::scaleRect(area::scores);
+    const int boxTop = ct::scaleY(area::suitBox.top);
+    const int boxBottom = boxTop + ct::scaleY(place::suitBoxHeight);
+    canvas.drawTextInRect(resources.textFont, text.substr(0, firstBreak),
+                          ct::Rect{column.left, column.top, column.right, boxTop}, 0, resources.white);
+    canvas.drawTextInRect(resources.textFont, text.substr(firstBreak + 2, secondBreak - firstBreak - 2),
+                          ct::Rect{column.left, boxTop, column.right, boxBottom}, 0, resources.white);
+    canvas.drawTextInRect(resources.textFont, text.substr(secondBreak + 2),
+                          ct::Rect{column.left, boxBottom + 1, column.right, column.bottom}, 0, resources.white);
     // Over the scores' middle line.
     drawSuitBox(s, canvas);
 }
