@@ -55,6 +55,12 @@ TrevalloGame::TrevalloGame() : info_(trevalloProgramInfo())
     sortState = &state_;
 }
 
+TrevalloGame::~TrevalloGame()
+{
+    if (sortState == &state_)
+        sortState = nullptr;
+}
+
 void TrevalloGame::attach(ct::Shell& shell)
 {
     shell_ = &shell;
@@ -85,7 +91,7 @@ void TrevalloGame::windowCreated()
 {
     ct::seedRandom();
     shell_->window().setTitle(programString(1));
-    flow_->newGame();
+    shell_->sendGameMessage(step::deal);
 }
 
 void TrevalloGame::gameMessage(int code)

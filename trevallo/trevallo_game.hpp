@@ -16,6 +16,7 @@ ct::ProgramInfo trevalloProgramInfo();
 class TrevalloGame : public ct::Game {
 public:
     TrevalloGame();
+    ~TrevalloGame() override;
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override;
