@@ -30,6 +30,7 @@ TEST_F(StateTest, ChooseCardRuleOrder)
         {{{S, Q}, {C, 9}}, {{H, 9}}, H, 0, {S, Q}, "same rank needs range"},
         {{{S, Q}, {C, 9}}, {{H, 9}}, H, 1, {C, 9}, "same rank with range before a queen"},
         {{{D, Q}, {S, Q}}, {{H, 9}}, H, 0, {D, Q}, "the first queen"},
+        {{{H, Q}, {C, 6}}, {{H, 6}}, H, 0, {C, 6}, "a queen of the suit is no plain card"},
         {{{H, Q}, {C, 8}}, {{H, 9}}, H, 0, {H, Q}, "a queen of the suit only as a queen"},
         {{{C, 8}, {S, 10}}, {{H, 9}}, H, 1, {0, 0}, "nothing"},
     };

@@ -183,12 +183,40 @@ TEST_F(StateTest, DealAndLeader)
         EXPECT_TRUE(s().discardPile.empty());
         EXPECT_EQ(s().computerToMove, cardPoints(s().computerHand) > cardPoints(s().humanHand) ? 1 : 0);
     }
+    // Equal points: the human leads.
+    bool equalSeen = false;
+    for (int round = 0; round < 3000 && !equalSeen; ++round) {
+        s().nextStarter = -1;
+        dealRound(s(), 0);
+        if (cardPoints(s().computerHand) == cardPoints(s().humanHand)) {
+            equalSeen = true;
+            EXPECT_EQ(s().computerToMove, 0);
+        }
+    }
+    EXPECT_TRUE(equalSeen);
     s().nextStarter = 1;
     dealRound(s(), 0);
     EXPECT_EQ(s().computerToMove, 1);
     s().nextStarter = 0;
     dealRound(s(), 0);
     EXPECT_EQ(s().computerToMove, 0);
+}
+
+TEST_F(StateTest, HumanHandSpreadBySize)
+{
+    struct Case {
+        int cards, spread, perRow;
+    };
+    const Case cases[] = {{6, 2, 7}, {7, 1, 12}, {24, 1, 12}, {25, 3, 18}, {31, 3, 18}};
+    for (const Case& c : cases) {
+        Cards hand;
+        for (int i = 0; i < c.cards; ++i)
+            hand.emplace_back(1 + i / 9, 6 + i % 9);
+        setCards(s().humanHand, hand);
+        layoutHumanHand(s());
+        EXPECT_EQ(s().humanHand.spread, c.spread) << c.cards;
+        EXPECT_EQ(s().humanHand.perRow, c.perRow) << c.cards;
+    }
 }
 
 TEST(TrevalloHandOrder, QueensLastAndTheSuitInForceNextToLast)

@@ -131,6 +131,13 @@ TEST_F(FlowTest, ComputerChainAfterAceAndSevenEndsTheRound)
     EXPECT_EQ(s().humanScore, 11);
     EXPECT_EQ(s().nextStarter, 1);
     EXPECT_EQ(violations(), std::vector<std::string>{});   // a new round runs
+    // The computer leads it; nothing of the finished round's chain moved on into it, so only
+    // cards that keep the move may come before its last one.
+    ASSERT_FALSE(s().plays.empty());
+    for (std::size_t i = 0; i + 1 < s().plays.size(); ++i) {
+        const int r = s().plays[i].rank;
+        EXPECT_TRUE(r == 6 || r == 7 || r == A || r == Q) << "play " << i << " rank " << r;
+    }
 }
 
 TEST_F(FlowTest, EndlessPassingNeitherRecursesNorChangesTheCards)
@@ -148,6 +155,36 @@ TEST_F(FlowTest, EndlessPassingNeitherRecursesNorChangesTheCards)
     // New still starts a fresh game.
     program->window.sendMessage(ct::msg::command, ct::command::newGame, 0);
     EXPECT_EQ(s().humanHand.count() + s().computerHand.count() + s().talon.count() + s().discardPile.count(), 36);
+}
+
+TEST_F(FlowTest, TheRuleChecksSeeBrokenPositions)
+{
+    load(position({{H, 10}, {S, 8}}, {{C, 8}, {C, 9}}, {{H, 9}}, H));
+    ASSERT_EQ(violations(), std::vector<std::string>{});
+    const auto brokenBy = [&](auto&& breakIt) {
+        load(position({{H, 10}, {S, 8}}, {{C, 8}, {C, 9}}, {{H, 9}}, H));
+        violations();
+        breakIt();
+        return violations().size();
+    };
+    // Each break alone is seen, and only as itself.
+    EXPECT_EQ(brokenBy([&] {
+                  s().humanHand.cards.erase(s().humanHand.cards.begin() + s().humanHand.findSuit(S) - 1);
+                  s().discardPile.append(S, 8);
+                  s().currentSuit = S;
+                  s().plays.push_back(PlayRecord{S, 8, H, 9, H, 0, 0});
+              }),
+              1u);
+    EXPECT_EQ(brokenBy([&] { s().currentSuit = S; }), 1u);
+    EXPECT_EQ(brokenBy([&] {
+                  for (const ct::Card& c : s().computerHand.cards)
+                      s().talon.append(c.suit, c.rank);
+                  s().computerHand.cards.clear();
+              }),
+              1u);
+    EXPECT_EQ(brokenBy([&] { s().talon.append(H, 10); }), 2u);   // twice, and 37 cards
+    EXPECT_EQ(brokenBy([&] { s().humanScore = 50; violations(); s().humanScore = 40; }), 1u);
+    EXPECT_EQ(brokenBy([&] { s().suitChoicePending = 1; }), 1u);
 }
 
 TEST_F(FlowTest, WholeGamesUnderEverySwitchKeepTheInvariants)
