@@ -5,7 +5,7 @@
 
 #include "cards/card_render.hpp"
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 
 #include <string>

@@ -6,7 +6,7 @@
 #include "zembrola/strings.hpp"
 #include "zembrola/table.hpp"
 
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "cards/status_line.hpp"
 #include "shell/shell.hpp"
 

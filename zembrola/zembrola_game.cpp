@@ -6,7 +6,7 @@
 #include "zembrola/table.hpp"
 
 #include "cards/card_render.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "shell/shell.hpp"
 
 namespace zembrola {

@@ -6,7 +6,7 @@
 #include "zembrola/zembrola_game.hpp"
 
 #include "cards/card_style.hpp"
-#include "cards/layout.hpp"
+#include "platform/density.hpp"
 #include "platform/window_base.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
