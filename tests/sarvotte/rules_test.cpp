@@ -35,6 +35,7 @@ TEST_F(RowTest, BestMoveCoversTheHighestRankWithItsTieBreaks)
         {"two places left never counts", {{H, 5}, {S, 6}, {H, 7}}, std::nullopt},
         {"neighbour by suit", {{S, 2}, {H, 5}, {H, 7}}, Move{2, 1}},
         {"neighbour by rank", {{S, 2}, {H, 9}, {C, 9}}, Move{2, 1}},
+        {"an ace is worth covering", {{S, 1}, {S, 5}}, Move{1, 0}},
         {"three places left", {{D, 4}, {S, 2}, {H, 6}, {D, 8}}, Move{3, 0}},
         {"matching both at equal ranks: the neighbour", {{D, 9}, {C, 1}, {S, 9}, {H, 9}}, Move{3, 2}},
         {"equal ranks: the rightmost moving card", {{C, 8}, {D, 1}, {H, 5}, {S, 8}, {S, 4}}, Move{4, 3}},
