@@ -509,7 +509,13 @@ void SdlWindow::updateNow()
 
 void SdlWindow::pause(int milliseconds)
 {
+    // A pause is there to be seen: a step made while the window is being created (a first move
+    // at start-up) shows the window rather than keeping the user waiting in front of nothing.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN) != 0)
+        show();
     updateNow();
+    if (presentPending_)
+        present(nullptr);
     // Sleeps on the event queue rather than in SDL_Delay, so that a window uncovered, moved or
     // resized meanwhile is painted again. Input waits in deferred_ and is handled once the
     // step that paused has returned; closing is remembered and done by the main loop.
