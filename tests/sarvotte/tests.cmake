@@ -6,3 +6,4 @@ add_unit_tests(sarvotte_tests
     ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp
   LIBS sarvotte_game)
+target_compile_definitions(sarvotte_tests PRIVATE SARVOTTE_SHOT_DIR="${CMAKE_CURRENT_BINARY_DIR}")

@@ -51,9 +51,12 @@ TEST_F(GameTest, AfterTheHumansMoveTheComputerShowsItsMoveSelectedThenMakesIt)
     int selectedDuringPause = 0;
     window().setSink([&](const nlohmann::json& e) {
         window().events.push_back(e);
-        if (e.value("event", "") == "pause")
-            for (const ct::Card& c : s().cardRow.cards)
-                selectedDuringPause += c.selected;
+        if (e.value("event", "") != "pause")
+            return;
+        for (const ct::Card& c : s().cardRow.cards)
+            selectedDuringPause += c.selected;
+        // The table as it stands on screen during the pause, for looking at.
+        window().canvas().savePng(std::string(SARVOTTE_SHOT_DIR) + "/computer_move_96.png");
     });
     tapCard(2);
     tapCard(1);
