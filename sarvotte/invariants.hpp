@@ -12,7 +12,6 @@ namespace sarvotte {
 struct InvariantMemory {
     int record = noRecord;
     unsigned recordClears = 0;
-    std::size_t endsSeen = 0;
 };
 
 // Every card of the pack exactly once in the row, the stock or out of play; sets within bounds.
