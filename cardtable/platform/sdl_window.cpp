@@ -211,6 +211,13 @@ void SdlWindow::runMessageLoop()
             continue;
         }
         SDL_Event event;
+        if (!deferred_.empty()) {
+            // Input that arrived during a pause, in the order it came.
+            event = deferred_.front();
+            deferred_.pop_front();
+            handleMainEvent(event);
+            continue;
+        }
         // Sleeps until something happens: an idle program uses no processor time.
         if (SDL_WaitEvent(&event) == 0) {
             sendMessage(msg::close, 0, 0);
@@ -324,9 +331,55 @@ void SdlWindow::updateNow()
 
 void SdlWindow::pause(int milliseconds)
 {
+    // A pause is there to be seen: a step made while the window is being created (a first move
+    // at start-up) shows the window rather than keeping the user waiting in front of nothing.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN) != 0)
+        show();
     updateNow();
-    if (milliseconds > 0)
-        SDL_Delay(static_cast<Uint32>(milliseconds));
+    if (presentPending_)
+        present(nullptr);
+    // Sleeps on the event queue rather than in SDL_Delay, so that a window uncovered, moved or
+    // resized meanwhile is painted again. Input waits in deferred_ and is handled once the
+    // step that paused has returned; closing is remembered and done by the main loop.
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        const Uint32 elapsed = SDL_GetTicks() - start;
+        if (milliseconds <= 0 || elapsed >= static_cast<Uint32>(milliseconds))
+            break;
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(static_cast<Uint32>(milliseconds) - elapsed)) == 0)
+            continue;
+        switch (event.type) {
+        case SDL_QUIT:
+            quitPending_ = true;
+            break;
+        case SDL_WINDOWEVENT:
+            switch (event.window.event) {
+            case SDL_WINDOWEVENT_CLOSE:
+                quitPending_ = true;
+                break;
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_MOVED:
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_SHOWN:
+            case SDL_WINDOWEVENT_RESTORED:
+                present(nullptr);
+                break;
+            default:
+                // Focus changes wait like input: activation is a message to the program.
+                deferred_.push_back(event);
+                break;
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+        case SDL_KEYDOWN:
+            deferred_.push_back(event);
+            break;
+        default:
+            break;   // motion, key releases, text input: nothing the program reads
+        }
+    }
 }
 
 void SdlWindow::openHelp(std::string_view link)

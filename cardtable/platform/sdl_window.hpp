@@ -4,11 +4,13 @@
 
 #include "platform/window_base.hpp"
 
+#include <SDL_events.h>
+
+#include <deque>
 #include <memory>
 #include <string>
 
 struct SDL_Window;
-union SDL_Event;
 
 namespace ct {
 
@@ -30,6 +32,8 @@ public:
     MsgBoxAnswer messageBox(std::string_view text, std::string_view caption, MsgBoxButtons buttons,
                             MsgBoxIcon icon) override;
     void updateNow() override;
+    // Shows the step now and keeps the window painted for `milliseconds`; taps and keys made
+    // meanwhile are handled after the step, a close request once the step has returned.
     void pause(int milliseconds) override;
     void openHelp(std::string_view link) override;
     void runModal(Modal& modal) override;
@@ -65,6 +69,8 @@ private:
     int hoverItem_ = -1;
     std::string shotPath_;
     bool shotSaved_ = false;
+    // Taps and keys that arrived during a pause, handled by the main loop afterwards.
+    std::deque<SDL_Event> deferred_;
 };
 
 } // namespace ct

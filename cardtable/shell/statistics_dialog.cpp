@@ -13,9 +13,8 @@ namespace {
 
 int countValue(Shell& shell, const StatisticsCount& count)
 {
-    if (count.variable)
-        return *count.variable;
-    return static_cast<int>(shell.settings().read(count.setting));
+    const int value = count.variable ? *count.variable : static_cast<int>(shell.settings().read(count.setting));
+    return count.shown ? count.shown(value) : value;
 }
 
 std::string joinLines(const std::vector<StatisticsCount>& counts, const std::function<std::string(const StatisticsCount&)>& part)

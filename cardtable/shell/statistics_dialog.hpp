@@ -19,6 +19,8 @@ struct StatisticsCount {
     std::string label;            // "Computer", "Human " (trailing space as shown), "Patience"
     std::string setting;          // "statc", "statu", "cc"
     int* variable = nullptr;      // null: the count is read from and cleared in the store only
+    // The number shown for a value (e.g. an internal "no record" shown as the stored 0); null = as is.
+    std::function<int(int)> shown{};
 };
 
 struct StatisticsDescription {

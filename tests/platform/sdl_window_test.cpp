@@ -213,6 +213,45 @@ TEST_F(SdlWindowTest, MessageBoxesRunInsideTheTapThatShowsThem)
     EXPECT_EQ(log, expected);
 }
 
+TEST_F(SdlWindowTest, APauseRepaintsAnUncoveredWindowAndHoldsInputBack)
+{
+    open();
+    window->updateNow();                       // the green table is on screen
+    SDL_PumpEvents();                          // the window's own start events are not wanted here
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    EXPECT_EQ(window->presentedFrame().pixel(120, 50), (Color{0, 150, 0}));
+    // The off-screen picture changes without an invalidation: only a repaint of the window
+    // itself (as after being uncovered) can bring it to the screen.
+    window->canvas().fillRect(Rect{0, 0, 240, 294}, Color{200, 0, 0});
+    SDL_Event exposed{};
+    exposed.type = SDL_WINDOWEVENT;
+    exposed.window.event = SDL_WINDOWEVENT_EXPOSED;
+    SDL_PushEvent(&exposed);
+    click(10, 20);
+    key(SDLK_n, KMOD_LALT);
+    quit();
+    const Uint32 start = SDL_GetTicks();
+    window->pause(120);
+    EXPECT_GE(SDL_GetTicks() - start, 120u);
+    EXPECT_EQ(window->presentedFrame().pixel(120, 50), (Color{200, 0, 0}));
+    EXPECT_TRUE(log.empty()) << "input was handled during the pause";
+    EXPECT_FALSE(window->destroyed());
+    run();                                     // afterwards: the close first, then nothing else
+    EXPECT_EQ(log, (std::vector<std::string>{"close"}));
+}
+
+TEST_F(SdlWindowTest, InputMadeDuringAPauseIsHandledAfterItInOrder)
+{
+    open();
+    click(10, 20);
+    key(SDLK_n, KMOD_LALT);
+    window->pause(30);
+    EXPECT_TRUE(log.empty());
+    quit();
+    run();
+    EXPECT_EQ(log, (std::vector<std::string>{"down 10 20", "up 10 20", "alt Nn", "close"}));
+}
+
 TEST(SdlWindowWithoutDisplay, RefusesAnInvisibleWindowInsteadOfWaitingForever)
 {
     if (std::filesystem::exists("/dev/dri"))
