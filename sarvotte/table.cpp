@@ -3,6 +3,7 @@
 
 #include "cards/card_render.hpp"
 #include "platform/density.hpp"
+#include "platform/fonts.hpp"
 #include "cards/status_line.hpp"
 
 #include <algorithm>
@@ -17,7 +18,7 @@ void drawNumber(ct::Canvas& canvas, int number, const ct::Rect& design)
 {
     const auto& resources = ct::drawingResources();
     const ct::Rect box = ct::scaleRect(design);
-    canvas.drawTextInRect(resources.textFont, std::to_string(number), box,
+    canvas.drawTextInRect(ct::textFont(), std::to_string(number), box,
                           ct::textCenter | ct::textVCenter | ct::textSingleLine, resources.white);
 }
 

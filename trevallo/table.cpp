@@ -5,6 +5,7 @@
 
 #include "cards/card_render.hpp"
 #include "platform/density.hpp"
+#include "platform/fonts.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
 
@@ -136,7 +137,7 @@ void drawTable(const TrevalloState& s, ct::Canvas& canvas, const PaintResources&
     drawSuitBox(s, canvas);
     ct::statusLine().draw(canvas);
 
-    canvas.drawTextInRect(resources.textFont, std::to_string(s.talon.count()), ct::scaleRect(area::talonCount),
+    canvas.drawTextInRect(ct::textFont(), std::to_string(s.talon.count()), ct::scaleRect(area::talonCount),
                           ct::textCenter | ct::textVCenter | ct::textSingleLine, resources.white);
     // Three lines, computer first. The table font is shorter than the suit box, so the lines
     // are spaced to the box: the middle one lies under it, the human's score starts below it.
@@ -148,11 +149,11 @@ void drawTable(const TrevalloState& s, ct::Canvas& canvas, const PaintResources&
     const ct::Rect column = ct::scaleRect(area::scores);
     const int boxTop = ct::scaleY(area::suitBox.top);
     const int boxBottom = boxTop + ct::scaleY(place::suitBoxHeight);
-    canvas.drawTextInRect(resources.textFont, text.substr(0, firstBreak),
+    canvas.drawTextInRect(ct::textFont(), text.substr(0, firstBreak),
                           ct::Rect{column.left, column.top, column.right, boxTop}, 0, resources.white);
-    canvas.drawTextInRect(resources.textFont, text.substr(firstBreak + 2, secondBreak - firstBreak - 2),
+    canvas.drawTextInRect(ct::textFont(), text.substr(firstBreak + 2, secondBreak - firstBreak - 2),
                           ct::Rect{column.left, boxTop, column.right, boxBottom}, 0, resources.white);
-    canvas.drawTextInRect(resources.textFont, text.substr(secondBreak + 2),
+    canvas.drawTextInRect(ct::textFont(), text.substr(secondBreak + 2),
                           ct::Rect{column.left, boxBottom + 1, column.right, column.bottom}, 0, resources.white);
     // Over the scores' middle line.
     drawSuitBox(s, canvas);

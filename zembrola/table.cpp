@@ -6,6 +6,7 @@
 #include "cards/card_render.hpp"
 #include "cards/card_style.hpp"
 #include "platform/density.hpp"
+#include "platform/fonts.hpp"
 #include "cards/status_line.hpp"
 
 #include <string>
@@ -31,11 +32,11 @@ void drawText(ct::Canvas& canvas, std::string_view text, const ct::Rect& design,
     const auto& resources = ct::drawingResources();
     const ct::Rect box = ct::scaleRect(design);
     // Text is drawn on the table colour, not transparently.
-    const ct::Size extent = canvas.textExtent(resources.textFont, text);
+    const ct::Size extent = canvas.textExtent(ct::textFont(), text);
     const int left = box.left + (box.width() - extent.width) / 2;
     const int top = box.top + (box.height() - extent.height) / 2;
     canvas.fillRect(ct::Rect{left, top, left + extent.width, top + extent.height}, background);
-    canvas.drawTextInRect(resources.textFont, text, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
+    canvas.drawTextInRect(ct::textFont(), text, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
                           resources.white);
 }
 
