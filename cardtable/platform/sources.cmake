@@ -9,3 +9,6 @@ target_sources(cardtable PRIVATE
 )
 # The dialog manager.
 target_sources(cardtable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp)
+# Where the installed programs find their rules pages, relative to themselves.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp PROPERTIES
+  COMPILE_DEFINITIONS "QV_DATA_FROM_PROGRAM=\"${QV_DATA_FROM_PROGRAM}\"")
