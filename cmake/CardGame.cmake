@@ -76,7 +76,7 @@ macro(_qv_install_program name)
   add_custom_command(
     OUTPUT ${out}/man/man6/${name}.6.gz
     COMMAND ${CMAKE_COMMAND} -E make_directory ${out}/man/man6
-    COMMAND sh -c "\"$0\" --manual-page | gzip -9n > \"$1\"" $<TARGET_FILE:${name}> ${out}/man/man6/${name}.6.gz
+    COMMAND sh -c "\"$0\" --manual-page > \"$1\" && gzip -9nf \"$1\"" $<TARGET_FILE:${name}> ${out}/man/man6/${name}.6
     DEPENDS ${name}
     COMMENT "Writing the manual page of ${name}"
     VERBATIM)
