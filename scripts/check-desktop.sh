@@ -59,6 +59,10 @@ for program in "${programs[@]}"; do
   if [[ -f $metainfo ]]; then
     appstreamcli validate --no-net --pedantic "$metainfo" > "$work/as.log" || { cat "$work/as.log"; fail "$program: metainfo invalid"; }
     grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" || fail "$program: metainfo launches another entry"
+    # What a software centre needs, beyond what the validator insists on.
+    for element in '<summary>' '<content_rating ' '<release ' '<screenshot ' '<image>https://'; do
+      grep -q "$element" "$metainfo" || fail "$program: metainfo has no $element"
+    done
   else
     fail "$program: no metainfo"
   fi
