@@ -20,7 +20,6 @@ set(QV_APP_ID_PREFIX "org.qvcardgames" CACHE STRING "The reverse-domain prefix o
 set(QV_ICON_SIZES 16 32 48 64 128 256)
 set(QV_PROGRAM_ICON_DIR ${CMAKE_SOURCE_DIR}/cardtable/resources/icons)
 set(QV_PROGRAM_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/program)
-set(QV_INSTALLED_PROGRAMS "" CACHE INTERNAL "The programs add_card_game() installs")
 
 function(add_card_game name)
   cmake_parse_arguments(GAME "" "MAIN;RULES;TITLE;SUMMARY;DESCRIPTION;ICON" "SOURCES;KEYWORDS" ${ARGN})
@@ -48,7 +47,7 @@ function(add_card_game name)
 endfunction()
 
 # Everything an installed program gets from its metadata (the GAME_* variables of the caller).
-macro(_qv_install_program name)
+function(_qv_install_program name)
   set(QV_ID ${name})
   set(QV_APP_ID ${QV_APP_ID_PREFIX}.${name})
   set(QV_TITLE "${GAME_TITLE}")
@@ -101,5 +100,4 @@ macro(_qv_install_program name)
     install(FILES ${QV_PROGRAM_ICON_DIR}/${GAME_ICON}_${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME ${QV_APP_ID}.png)
   endforeach()
-  set(QV_INSTALLED_PROGRAMS ${QV_INSTALLED_PROGRAMS} ${name} CACHE INTERNAL "The programs add_card_game() installs")
-endmacro()
+endfunction()
