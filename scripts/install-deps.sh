@@ -7,6 +7,7 @@ packages=(
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev fonts-dejavu-core
   libsqlite3-dev nlohmann-json3-dev googletest libgtest-dev
   xvfb xauth xdg-utils
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -16,6 +16,8 @@ run_suite() {
 
 echo "== Tests =="
 run_suite "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+echo "== Install, desktop files and package =="
+"$top/scripts/check-desktop.sh" "$top/build" --package
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$top/build-sanitize" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQV_SANITIZE=ON

@@ -1,6 +1,8 @@
 // The headless window: answers message boxes from a queue and reports what a user would see.
 #include "platform/headless_window.hpp"
 
+#include "platform/help_launcher.hpp"
+
 namespace ct {
 
 const char* answerName(MsgBoxAnswer answer)
@@ -66,6 +68,9 @@ void HeadlessWindow::pause(int milliseconds)
 
 void HeadlessWindow::openHelp(std::string_view link)
 {
+    // Nothing is opened here, but a page the real window could not find is worth telling.
+    if (findHelpPage(link).empty())
+        emit({{"event", "warning"}, {"message", "rules page not found for " + std::string(link)}});
     emit({{"event", "help"}, {"link", std::string(link)}});
 }
 

@@ -8,6 +8,11 @@
 #include <cerrno>
 #include <cstdlib>
 
+// The installed data directory as seen from the installed programs' directory.
+#ifndef QV_DATA_FROM_PROGRAM
+#define QV_DATA_FROM_PROGRAM "../share/qv-cardgames"
+#endif
+
 namespace ct {
 
 namespace {
@@ -78,6 +83,21 @@ std::filesystem::path programDirectory()
     return exe.parent_path();
 }
 
+std::vector<std::filesystem::path> helpPageDirectories(const std::filesystem::path& programDir)
+{
+    if (programDir.empty())
+        return {};
+    return {programDir, (programDir / QV_DATA_FROM_PROGRAM).lexically_normal()};
+}
+
+std::string findHelpPage(std::string_view link)
+{
+    for (const std::filesystem::path& dir : helpPageDirectories(programDirectory()))
+        if (std::string url = helpPageUrl(link, dir); !url.empty())
+            return url;
+    return {};
+}
+
 std::string findInPath(std::string_view name)
 {
     const char* path = std::getenv("PATH");
@@ -139,7 +159,7 @@ bool launchDetached(const std::string& programPath, const std::vector<std::strin
 
 void openHelpPage(std::string_view link)
 {
-    const std::string url = helpPageUrl(link, programDirectory());
+    const std::string url = findHelpPage(link);
     if (url.empty())
         return;
     const std::string viewer = findInPath("xdg-open");

@@ -16,6 +16,13 @@ std::string helpPageUrl(std::string_view link, const std::filesystem::path& prog
 // The directory of the running executable; empty when it cannot be found.
 std::filesystem::path programDirectory();
 
+// Where rules pages are looked for, in order: beside the program (the build tree), then the
+// installed data directory relative to the program (so an installed tree may be moved).
+std::vector<std::filesystem::path> helpPageDirectories(const std::filesystem::path& programDir);
+
+// helpPageUrl for the first of helpPageDirectories(programDirectory()) that has the page.
+std::string findHelpPage(std::string_view link);
+
 // The full path of a program found on PATH; empty when there is none.
 std::string findInPath(std::string_view name);
 
@@ -23,7 +30,7 @@ std::string findInPath(std::string_view name);
 // leaves no zombie behind. False when it could not even be forked.
 bool launchDetached(const std::string& programPath, const std::vector<std::string>& args);
 
-// helpPageUrl + xdg-open; does nothing when either is missing.
+// findHelpPage + xdg-open; does nothing when either is missing.
 void openHelpPage(std::string_view link);
 
 } // namespace ct

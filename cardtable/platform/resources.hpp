@@ -10,6 +10,7 @@ namespace ct {
 //   icon<id>_<pixels>.png   icons 101 (64/32/16), 105-108 suit pips (18/9),
 //                           117/119/124 buttons (64/32), canvas_16.png (the padding canvas)
 //   back<id>.png            card backs 116, 127, 128, 129, 135
+//   <program>_64.png        the programs' own icons (velmar, zembrola, trevallo, sarvotte)
 std::span<const unsigned char> resourceData(std::string_view fileName);
 
 } // namespace ct

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <stdexcept>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -33,9 +34,16 @@ using namespace chrome;
 
 } // namespace
 
-SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps)
+SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps,
+                     const WindowIdentity& identity)
     : WindowBase(geometry), doubleTaps_(doubleTaps)
 {
+    // The X11 class and the Wayland app id tie the window to its desktop entry; read when the
+    // video subsystem starts. A user's own setting wins.
+    if (!identity.appId.empty()) {
+        setenv("SDL_VIDEO_X11_WMCLASS", identity.appId.c_str(), 0);
+        setenv("SDL_VIDEO_WAYLAND_WMCLASS", identity.appId.c_str(), 0);
+    }
     // A card game should not keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
@@ -67,7 +75,8 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
     }
     // Keys are only accelerators and box answers here: no input method is wanted.
     SDL_StopTextInput();
-    const Image icon = Image::fromPng(resourceData("icon101_32.png"));
+    const Image icon = Image::fromPng(
+        resourceData(identity.iconResource.empty() ? "icon101_32.png" : identity.iconResource));
     if (!icon.empty())
         SDL_SetWindowIcon(window_, icon.surface());
     frame_ = std::make_unique<Canvas>(width, height);

@@ -14,10 +14,17 @@ struct SDL_Window;
 
 namespace ct {
 
+// How the desktop knows the window: its class / app id (the desktop entry's name) and its icon.
+struct WindowIdentity {
+    std::string appId;          // empty: the executable's name
+    std::string iconResource;   // an embedded PNG; empty: the shared card-fan icon
+};
+
 class SdlWindow : public WindowBase {
 public:
     // Opens the window, hidden until show(). Throws std::runtime_error when there is no display.
-    SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps);
+    SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps,
+              const WindowIdentity& identity = {});
     ~SdlWindow() override;
 
     void show();

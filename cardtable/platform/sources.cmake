@@ -12,3 +12,6 @@ target_sources(cardtable_platform PRIVATE
 )
 # The dialog manager.
 target_sources(cardtable_platform PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/dialog_script.cpp)
+# Where the installed programs find their rules pages, relative to themselves.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp PROPERTIES
+  COMPILE_DEFINITIONS "QV_DATA_FROM_PROGRAM=\"${QV_DATA_FROM_PROGRAM}\"")

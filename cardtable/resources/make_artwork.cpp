@@ -431,6 +431,97 @@ void drawProgramIcon(Picture& pic)
 }
 
 // ---------------------------------------------------------------------------------------------
+// The programs' desktop icons, designed on a 64 × 64 grid: a rounded tile in each program's own
+// colour with white cards on it. Colour and pip differ between programs, so that each is
+// recognisable even at 16 pixels, where the pictures drop to one large card.
+
+struct IconCard {
+    Vec centre;
+    double width, height, angle;
+    double (*pip)(Vec);   // null: a blank card
+    Rgba pipColour;
+};
+
+void drawIconTile(Picture& pic, Rgba tile, const std::vector<IconCard>& cards)
+{
+    const double k = 64.0 / pic.width();
+    const double edge = std::max(1.2, k * 1.0);
+    pic.shade(
+        [&](double x, double y) {
+            const Vec p{x * k, y * k};
+            const double d = sdBox(p, {2, 2}, {62, 62}, 12);
+            if (!inside(d))
+                return Rgba{};
+            // A little light from the top.
+            return mix(scaled(tile, 1.25), scaled(tile, 0.8), p.y / 64.0);
+        },
+        8);
+    for (const IconCard& card : cards) {
+        pic.shade(
+            [&](double x, double y) {
+                const Vec p = unrotate({x * k, y * k}, card.centre, card.angle);
+                const Vec lo{card.centre.x - card.width / 2, card.centre.y - card.height / 2};
+                const Vec hi{card.centre.x + card.width / 2, card.centre.y + card.height / 2};
+                const double d = sdBox(p, lo, hi, std::min(card.width, card.height) * 0.14);
+                if (!inside(d))
+                    return Rgba{};
+                if (d > -edge)
+                    return rgb(30, 30, 30);
+                if (card.pip) {
+                    // The pip fills the middle of the card.
+                    const double size = std::min(card.width, card.height * 0.75) * 0.8;
+                    const Vec box{(p.x - card.centre.x) / size * 18.0 + 9, (p.y - card.centre.y) / size * 18.0 + 9};
+                    if (inside(card.pip(box)))
+                        return card.pipColour;
+                }
+                return rgb(255, 255, 255);
+            },
+            12);
+    }
+}
+
+// Velmar, the attack-and-defence game: a card beaten by a card laid across it.
+void drawVelmarIcon(Picture& pic)
+{
+    if (pic.width() <= 16)
+        return drawIconTile(pic, rgb(20, 120, 50), {{{32, 32}, 40, 52, 0, sdHeart, pipRed}});
+    drawIconTile(pic, rgb(20, 120, 50), {{{23, 28}, 26, 36, -18, sdSpade, pipBlack},
+                                         {{41, 37}, 26, 36, 22, sdHeart, pipRed}});
+}
+
+// Zembrola, the trick game: a fan of three cards led together.
+void drawZembrolaIcon(Picture& pic)
+{
+    if (pic.width() <= 16)
+        return drawIconTile(pic, rgb(25, 70, 170), {{{32, 32}, 40, 52, 0, sdClub, pipBlack}});
+    drawIconTile(pic, rgb(25, 70, 170), {{{22, 34}, 22, 32, -22, nullptr, pipBlack},
+                                         {{32, 31}, 22, 32, 0, nullptr, pipBlack},
+                                         {{42, 34}, 22, 32, 22, sdClub, pipBlack}});
+}
+
+// Trevallo, the shedding game: a card going onto the pile.
+void drawTrevalloIcon(Picture& pic)
+{
+    if (pic.width() <= 16)
+        return drawIconTile(pic, rgb(215, 110, 20), {{{32, 32}, 40, 52, 0, sdDiamond, pipRed}});
+    drawIconTile(pic, rgb(215, 110, 20), {{{27, 36}, 26, 36, -8, nullptr, pipBlack},
+                                          {{31, 35}, 26, 36, 4, nullptr, pipBlack},
+                                          {{37, 30}, 26, 36, 14, sdDiamond, pipRed}});
+}
+
+// Sarvotte, the row game: a row of cards stepping to the right.
+void drawSarvotteIcon(Picture& pic)
+{
+    if (pic.width() <= 16)
+        return drawIconTile(pic, rgb(120, 40, 150), {{{20, 32}, 22, 40, 0, nullptr, pipBlack},
+                                                     {{44, 32}, 22, 40, 0, sdSpade, pipBlack}});
+    drawIconTile(pic, rgb(120, 40, 150), {{{17, 32}, 18, 26, 0, nullptr, pipBlack},
+                                          {{27, 32}, 18, 26, 0, nullptr, pipBlack},
+                                          {{37, 32}, 18, 26, 0, nullptr, pipBlack},
+                                          {{47, 32}, 18, 26, 0, sdSpade, pipBlack}});
+}
+
+// ---------------------------------------------------------------------------------------------
 // Card backs. Each has a dark frame and a white margin around its design, two pixels each on
 // the 56-pixel backs (so that both survive being halved to a 28-pixel card) and one pixel on
 // the 28-pixel back.
@@ -746,6 +837,12 @@ std::vector<Output> allPictures()
     }
     for (int size : {64, 32, 16})
         out.push_back({"icon101_" + std::to_string(size) + ".png", size, size, drawProgramIcon});
+    const std::pair<const char*, void (*)(Picture&)> programs[] = {
+        {"velmar", drawVelmarIcon}, {"zembrola", drawZembrolaIcon}, {"trevallo", drawTrevalloIcon},
+        {"sarvotte", drawSarvotteIcon}};
+    for (const auto& [program, draw] : programs)
+        for (int size : {16, 32, 48, 64, 128, 256})
+            out.push_back({"icons/" + std::string(program) + "_" + std::to_string(size) + ".png", size, size, draw});
     out.push_back({"canvas_16.png", 16, 16, [](Picture&) {}});
     out.push_back({"back116.png", 56, 80, drawPlaitingBack});
     out.push_back({"back127.png", 56, 80, drawFishBack});

@@ -1,6 +1,7 @@
 // Parsing and checking the programs' command line.
 #include "shell/command_line.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 
@@ -121,6 +122,9 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& args)
         } else if (name == "--version") {
             noValue();
             o.version = true;
+        } else if (name == "--manual-page") {
+            noValue();
+            o.manualPage = true;
         } else if (name.find("k5W") != std::string::npos) {
             // The show-hand switch may stand anywhere, as a word of its own.
         } else if (!name.empty() && name[0] == '-') {
@@ -142,23 +146,40 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& args)
     return result;
 }
 
+const std::vector<OptionHelp>& optionHelp()
+{
+    static const std::vector<OptionHelp> options = {
+        {"--dpi", "N",
+         "screen density, " + std::to_string(minimumDpi) + " to " + std::to_string(maximumDpi) +
+             " (default 192: a 480 x 640 window)"},
+        {"--seed", "N", "deal from a fixed seed (1 to 2147483647) instead of the clock"},
+        {"--config-dir", "DIR", "where the settings database lives (also QV_CONFIG_DIR)"},
+        {"--headless", "", "no window: run a script, one JSON event per output line"},
+        {"--script", "FILE", "the script for --headless (default or -: standard input)"},
+        {"--monkey", "N", "with --headless: N random taps, checking the table after each"},
+        {"--help", "", "print this usage text and exit"},
+        {"--version", "", "print the program's name and version and exit"},
+        {"--manual-page", "", "print the manual page (troff) and exit"},
+        {"k5W", "", "anywhere on the command line: the computer's hand face up"},
+    };
+    return options;
+}
+
+std::string synopsisText(std::string_view program)
+{
+    return std::string(program) +
+           " [--dpi N] [--seed N] [--config-dir DIR] [--headless [--script FILE]] [--monkey N] [--help] [--version]";
+}
+
 std::string usageText(std::string_view program)
 {
-    const std::string p(program);
-    return "Usage: " + p +
-           " [--dpi N] [--seed N] [--config-dir DIR] [--headless [--script FILE]] [--monkey N] [--help] [--version]\n"
-           "\n"
-           "  --dpi N           screen density, " +
-           std::to_string(minimumDpi) + " to " + std::to_string(maximumDpi) +
-           " (default 192: a 480 x 640 window)\n"
-           "  --seed N          deal from a fixed seed (1 to 2147483647) instead of the clock\n"
-           "  --config-dir DIR  where the settings database lives (also QV_CONFIG_DIR)\n"
-           "  --headless        no window: run a script, one JSON event per output line\n"
-           "  --script FILE     the script for --headless (default or -: standard input)\n"
-           "  --monkey N        with --headless: N random taps, checking the table after each\n"
-           "  --help            this text\n"
-           "  --version         the program's name and version\n"
-           "  k5W               anywhere on the command line: the computer's hand face up\n";
+    std::string text = "Usage: " + synopsisText(program) + "\n\n";
+    for (const OptionHelp& option : optionHelp()) {
+        std::string left = option.name + (option.argument.empty() ? "" : " " + option.argument);
+        left.resize(std::max<std::size_t>(left.size() + 2, 18), ' ');
+        text += "  " + left + option.text + "\n";
+    }
+    return text;
 }
 
 } // namespace ct

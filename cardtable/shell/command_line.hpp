@@ -17,6 +17,7 @@ struct CommandLine {
     long monkey = -1;               // -1: no random play
     bool help = false;
     bool version = false;
+    bool manualPage = false;        // print the manual page (troff) and stop
     bool showComputerHand = false;  // "k5W" somewhere on the command line
     std::string selftestShot;       // hidden: save the first picture of the real window and quit
 };
@@ -33,6 +34,19 @@ inline constexpr long maximumMonkeyEvents = 100000000;
 
 // Parses the arguments after the program name.
 CommandLineResult parseCommandLine(const std::vector<std::string>& args);
+
+// One option as --help and the manual page describe it.
+struct OptionHelp {
+    std::string name;       // "--dpi"
+    std::string argument;   // "N", or empty
+    std::string text;
+};
+
+// Every option a user may give, in the order they are explained.
+const std::vector<OptionHelp>& optionHelp();
+
+// "velmar [--dpi N] ..." : the command line in one line.
+std::string synopsisText(std::string_view program);
 
 // The usage text for `program`, several lines, ending with a newline.
 std::string usageText(std::string_view program);

@@ -8,6 +8,7 @@
 #include "shell/command_line.hpp"
 #include "shell/dialog_commands.hpp"
 #include "shell/monkey.hpp"
+#include "shell/program_manual.hpp"
 #include "shell/program_shell.hpp"
 #include "shell/script_commands.hpp"
 #include "shell/script_runner.hpp"
@@ -66,8 +67,10 @@ int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
     std::unique_ptr<SdlWindow> window;
     try {
         const auto title = info.strings.find(1);
+        const ProgramMetadata metadata = programMetadata(info);
         window = std::make_unique<SdlWindow>(pocketGeometry(options.dpi),
-                                             title == info.strings.end() ? info.id : title->second, info.doubleTaps);
+                                             title == info.strings.end() ? info.id : title->second, info.doubleTaps,
+                                             WindowIdentity{metadata.appId, metadata.icon});
     } catch (const std::exception& error) {
         // Without a window there is nothing to play: say so instead of quietly succeeding.
         std::cerr << info.id << ": " << error.what() << "\n";
@@ -106,7 +109,11 @@ int runProgram(Game& game, int argc, char** argv)
     }
     const CommandLine& options = parsed.options;
     if (options.help) {
-        std::cout << usageText(info.id);
+        std::cout << helpText(info, programMetadata(info));
+        return 0;
+    }
+    if (options.manualPage) {
+        std::cout << manualPage(info, programMetadata(info), QV_VERSION);
         return 0;
     }
     if (options.version) {

@@ -160,6 +160,9 @@ TEST(HeadlessReports, TitlePauseHelpAndModalLayers)
 
     window.openHelp("file:velmar.0409.htm#99");
     EXPECT_EQ(rec.events.back(), (json{{"event", "help"}, {"link", "file:velmar.0409.htm#99"}}));
+    // No page lies beside the test program: a real window would open nothing, so that is told.
+    ASSERT_GE(rec.events.size(), 4u);
+    EXPECT_EQ(rec.events[rec.events.size() - 2]["event"], "warning");
 
     struct Layer : Modal {
         bool closed = false;
