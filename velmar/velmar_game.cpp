@@ -2,6 +2,7 @@
 #include "velmar/velmar_game.hpp"
 
 #include "velmar/rules.hpp"
+#include "velmar/invariants.hpp"
 #include "velmar/state_json.hpp"
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
