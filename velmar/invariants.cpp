@@ -62,8 +62,10 @@ std::vector<std::string> playViolations(const VelmarState& s, bool computer)
     }
     if (loners > 1)
         out.push_back(std::string("attack cards in ") + attackName + " match no rank on the table:" + unmatched);
+    // A transfer makes a new defender without a new opening count, so the limit is checked in
+    // the types without transfers only.
     const int held = computer ? s.humanCountAtOpening : s.computerCountAtOpening;
-    if (attack.count() > held && !attack.empty())
+    if (s.transferVariant == 0 && attack.count() > held && !attack.empty())
         out.push_back(std::string(attackName) + " holds " + std::to_string(attack.count()) +
                       " cards, more than the defender held at the opening (" + std::to_string(held) + ")");
     return out;

@@ -14,4 +14,4 @@ set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/run_program.cpp PROPERTIES
   COMPILE_DEFINITIONS "QV_VERSION=\"${PROJECT_VERSION}\"")
 # The Options and Statistics dialogs.
 target_sources(cardtable PRIVATE ${CMAKE_CURRENT_LIST_DIR}/options_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/statistics_dialog.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/dialog_commands.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/dialog_commands.cpp ${CMAKE_CURRENT_LIST_DIR}/settings_list.cpp)
