@@ -18,7 +18,7 @@ SettingsList TableTestGame::settingsList()
     faceUp.inStateDump = false;
     faceUp.onChange = OnChange::call;
     faceUp.changed = [this] { placePackCard(); };
-    list.rows = {faceUp, tally("statc", nullptr, "Computer"), tally("statu", nullptr, "Human "), tally("starts", &table_.starts, "")};
+    list.rows = {faceUp, tally("statc", nullptr, "Computer"), tally("statu", nullptr, "Human "), stored("starts", &table_.starts)};
     list.setBack = [this](int back) {
         table_.row.setBack(back);
         placePackCard();

@@ -8,11 +8,18 @@
 
 namespace ct {
 
-Setting tally(std::string name, int* variable, std::string label)
+Setting stored(std::string name, int* variable, std::function<int(int)> fromStored)
 {
     Setting s;
     s.name = std::move(name);
     s.variable = variable;
+    s.fromStored = std::move(fromStored);
+    return s;
+}
+
+Setting tally(std::string name, int* variable, std::string label)
+{
+    Setting s = stored(std::move(name), variable);
     s.tallyLabel = std::move(label);
     return s;
 }

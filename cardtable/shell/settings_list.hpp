@@ -60,6 +60,8 @@ struct SettingsList {
 };
 
 // Row builders.
+// A value read at start-up (through `fromStored`), with no control of its own.
+Setting stored(std::string name, int* variable, std::function<int(int)> fromStored = {});
 // A count of wins kept by the framework (see Shell::recordWin).
 Setting tally(std::string name, int* variable, std::string label);
 // A check box storing onValue when ticked, offValue when clear.

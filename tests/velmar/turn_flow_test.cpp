@@ -383,7 +383,7 @@ TEST_F(TurnFlow, HumanCannotAddBeyondSixOrToAnEmptyHand)
 TEST_F(TurnFlow, DamagedStoredOptionsFallBackToDefaults)
 {
     int checked = 0;
-    for (const ct::SettingBinding& b : game->settings()) {
+    for (const ct::Setting& b : game->settingsList().rows) {
         SCOPED_TRACE(b.name);
         if (b.name == "type") {
             EXPECT_EQ(b.fromStored(3), 3);
