@@ -12,6 +12,18 @@ namespace velmar {
 
 namespace {
 
+// Whether `defence` covers `attack`, written apart from the rules' own comparison so that a
+// fault there shows here: in the "Japanese" types a spade yields to spades alone; a trump
+// covers any other suit; otherwise only a higher card of the same suit.
+bool covers(const VelmarState& s, const ct::Card& defence, const ct::Card& attack)
+{
+    if (s.japanese() && attack.suit == ct::spades)
+        return defence.suit == ct::spades && defence.rank > attack.rank;
+    if (defence.suit == attack.suit)
+        return defence.rank > attack.rank;
+    return defence.suit == s.trumpSuit();
+}
+
 // True when every defending card can be paired with its own attack card that it beats.
 bool defenceBeatsAttack(const VelmarState& s, const ct::CardSet& attack, const ct::CardSet& defence)
 {
@@ -19,7 +31,7 @@ bool defenceBeatsAttack(const VelmarState& s, const ct::CardSet& attack, const c
     std::vector<int> pairedWith(n, -1);   // attack index -> defence index
     std::function<bool(std::size_t, std::vector<bool>&)> pair = [&](std::size_t d, std::vector<bool>& seen) {
         for (std::size_t a = 0; a < n; ++a) {
-            if (seen[a] || beats(s, defence.cards[d], attack.cards[a]) <= 0)
+            if (seen[a] || !covers(s, defence.cards[d], attack.cards[a]))
                 continue;
             seen[a] = true;
             if (pairedWith[a] < 0 || pair(static_cast<std::size_t>(pairedWith[a]), seen)) {
