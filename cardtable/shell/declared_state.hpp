@@ -35,6 +35,7 @@ enum class FieldKind {
     cardSet,    // [[suit, rank, selected], ...], at most `hi` cards
     deck,       // the pack: {"remaining", "cards"}
     cardsOut,   // cards that left the game: [[suit, rank], ...]
+    looseCards, // stand-alone cards: [{"suit","rank","hidden"}, ...], a fixed number; a shown one is in the pack
     derived,    // read-only value, written but never loaded
 };
 
@@ -51,6 +52,7 @@ struct StateField {
     std::function<CardSet&(S&)> set;
     std::function<Deck&(S&)> deck;
     std::function<std::vector<CardFace>&(S&)> faces;
+    std::function<std::vector<Card>&(S&)> loose;
     std::function<bool(const S&)> counted;       // card: one of the pack's cards right now
     std::function<nlohmann::json(const S&)> derived;
 };
@@ -124,6 +126,14 @@ public:
         fields_.push_back(std::move(f));
         return *this;
     }
+    // Stand-alone cards kept side by side; each counts as a pack card while it is not hidden.
+    StateSchema& looseCards(std::string name, std::vector<Card> S::*member)
+    {
+        Field f = make(std::move(name), FieldKind::looseCards);
+        f.loose = [member](S& s) -> std::vector<Card>& { return s.*member; };
+        fields_.push_back(std::move(f));
+        return *this;
+    }
     StateSchema& derived(std::string name, std::function<nlohmann::json(const S&)> value)
     {
         Field f = make(std::move(name), FieldKind::derived);
@@ -155,6 +165,13 @@ public:
                 nlohmann::json list = nlohmann::json::array();
                 for (const CardFace& c : f.faces(m))
                     list.push_back(nlohmann::json::array({c.suit, c.rank}));
+                out[f.name] = std::move(list);
+                break;
+            }
+            case FieldKind::looseCards: {
+                nlohmann::json list = nlohmann::json::array();
+                for (const Card& c : f.loose(m))
+                    list.push_back(ct::toJson(c));
                 out[f.name] = std::move(list);
                 break;
             }
@@ -224,6 +241,7 @@ public:
                 for (const CardFace& c : f.faces(m))
                     found.emplace_back(c, f.name);
                 break;
+            case FieldKind::looseCards: collect(f, m, found); break;
             case FieldKind::derived: break;
             }
         }
@@ -300,6 +318,10 @@ private:
         if (f.kind == FieldKind::cardsOut)
             for (const CardFace& c : f.faces(s))
                 found.emplace_back(c, f.name);
+        if (f.kind == FieldKind::looseCards)
+            for (const Card& c : f.loose(s))
+                if (c.hidden == 0 && c.suit != -1)
+                    found.emplace_back(CardFace{c.suit, c.rank}, f.name);
     }
 
     const Field& find(const std::string& name) const
@@ -336,6 +358,16 @@ private:
             for (const CardValue& c : parseCardList(value, f.name))
                 faces.push_back(CardFace{c.suit, c.rank});
             f.faces(s) = std::move(faces);
+            break;
+        }
+        case FieldKind::looseCards: {
+            std::vector<Card>& cards = f.loose(s);
+            if (!value.is_array() || value.size() != cards.size())
+                fail(f.name + " must be an array of " + std::to_string(cards.size()) + " cards, not " + value.dump());
+            std::vector<Card> read = cards;
+            for (std::size_t i = 0; i < cards.size(); ++i)
+                read[i] = parseCard(value[i], cards[i], f.name + " card " + std::to_string(i + 1));
+            cards = std::move(read);
             break;
         }
         case FieldKind::derived: break;
@@ -390,6 +422,23 @@ private:
         }
         case FieldKind::deck: f.deck(to) = f.deck(from); break;
         case FieldKind::cardsOut: f.faces(to) = f.faces(from); break;
+        case FieldKind::looseCards: {
+            std::vector<Card>& source = f.loose(from);
+            std::vector<Card>& target = f.loose(to);
+            if (!live) {
+                target = source;
+                for (Card& c : target)
+                    c.setWindow(nullptr);
+                break;
+            }
+            for (std::size_t i = 0; i < target.size() && i < source.size(); ++i) {
+                target[i].invalidate();
+                target[i].suit = source[i].suit;
+                target[i].rank = source[i].rank;
+                target[i].hidden = source[i].hidden;
+            }
+            break;
+        }
         case FieldKind::derived: break;
         }
     }

@@ -17,10 +17,13 @@ struct Mini {
     ct::Deck deck;
     std::vector<ct::CardFace> out;
     ct::Card shown;
+    std::vector<ct::Card> side = std::vector<ct::Card>(2);
     Mini()
     {
         deck.setUp(ct::cardStyle().pack);
         shown.hidden = 1;
+        for (ct::Card& c : side)
+            c.hidden = 1;
     }
 };
 
@@ -34,6 +37,7 @@ ct::StateSchema<Mini> schema()
         .pack("deck", &Mini::deck)
         .cardsOut("out", &Mini::out)
         .card("shown", &Mini::shown, [](const Mini& m) { return m.shown.hidden == 0; })
+        .looseCards("side", &Mini::side)
         .derived("handSize", [](const Mini& m) { return m.hand.count(); });
     return d;
 }
@@ -66,6 +70,10 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 5]]})", "card [1, 5] in hand is not a card of the pack"},
         {ct::PackTemplate::Standard36, R"({"shown": {"suit": 2, "rank": 3, "hidden": 0}})", "card [2, 3] in shown"},
         {ct::PackTemplate::Standard36, R"({"deck": {"cards": []}})", "card [1, 6] is missing"},
+        {ct::PackTemplate::Standard36, R"({"side": [{"hidden": 0}]})", "side must be an array of 2 cards"},
+        {ct::PackTemplate::Standard36, R"({"side": [{"suit": 3, "rank": 9, "hidden": 0}, {"suit": 3, "rank": 9, "hidden": 0}]})",
+         "card [3, 9] is there 2 times (side, side)"},
+        {ct::PackTemplate::Standard36, R"({"side": [{"suit": 3, "rank": 9, "hidden": 0}, {"suit": 3, "rank": 9}]})", ""},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6]], "on": true, "called": 4})", ""},
         {ct::PackTemplate::TenHigh36, R"({"hand": [[1, 10]]})", "card [1, 10] in hand is not a card of the pack"},
         {ct::PackTemplate::TenHigh36, R"({"hand": [[1, 15], [4, 11]]})", ""},
@@ -86,7 +94,8 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         if (*c.error == '\0') {
             d.load(live, json::parse(c.fields));
             const json after = d.toJson(live);
-            EXPECT_EQ(after["deck"]["remaining"].get<int>() + after["hand"].size(), ct::packCards().size());
+            const std::size_t shownSide = after["side"][0]["hidden"] == 0 ? 1 : 0;
+            EXPECT_EQ(after["deck"]["remaining"].get<int>() + after["hand"].size() + shownSide, ct::packCards().size());
             EXPECT_EQ(after["handSize"], after["hand"].size());
             EXPECT_TRUE(d.violations(live).empty());
             continue;
