@@ -37,6 +37,7 @@ ct::StateSchema<Mini> schema()
         .pack("deck", &Mini::deck)
         .cardsOut("out", &Mini::out)
         .card("shown", &Mini::shown, [](const Mini& m) { return m.shown.hidden == 0; })
+        .layout("handSpread", [](Mini& m) -> int& { return m.hand.spread; }, 1, 3)
         .looseCards("side", &Mini::side)
         .derived("handSize", [](const Mini& m) { return m.hand.count(); });
     return d;
@@ -64,6 +65,7 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         {ct::PackTemplate::Standard36, R"({"on": 1, "level": 0})", "level 0 is not in 1..3"},
         {ct::PackTemplate::Standard36, R"({"called": 5})", "called 5 is not in 0..4"},
         {ct::PackTemplate::Standard36, R"({"level": "2"})", "level must be an integer"},
+        {ct::PackTemplate::Standard36, R"({"handSpread": 4})", "handSpread 4 is not in 1..3"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 6]]})", "card [1, 6] is there 2 times (hand, hand)"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6]], "out": [[1, 6]]})", "is there 2 times (hand, out)"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 7], [1, 8], [1, 9]]})", "hand holds 4 cards, more than 3"},
