@@ -1,27 +1,29 @@
-// The test table's Options dialog: the shared lists, a card back for the row and the pack, and
-// one switch of its own.
+// The test table's settings: the shared lists, a card back for the row and the pack, one switch
+// of its own and a count of starts.
 #include "tabletest/table_test.hpp"
 
-#include "shell/options_dialog.hpp"
+#include "shell/settings_list.hpp"
 
 namespace tabletest {
 
 using namespace ct;
 
-OptionsDescription TableTestGame::optionsDialog()
+SettingsList TableTestGame::settingsList()
 {
-    OptionsDescription d;
-    d.width = 124;
-    d.height = 76;
-    d.colorListId = 1005;
-    d.controls = {{1009, ControlKind::checkBox, "Show the pack face up", 3, 62, 118, 10}};
+    SettingsList list;
+    list.optionsHeight = 76;
     // Stored for scripts to read back; a run starts face down unless "k5W" is given.
-    d.values = {checkOption(1009, "faceup", &table_.showFaceUp, 1, 0, [this] { placePackCard(); })};
-    d.setBack = [this](int back) {
+    Setting faceUp = checkBox("faceup", &table_.showFaceUp, {1009, {}, "Show the pack face up", 3, 62, 118, 10}, 0);
+    faceUp.readAtStartUp = false;
+    faceUp.inStateDump = false;
+    faceUp.onChange = OnChange::call;
+    faceUp.changed = [this] { placePackCard(); };
+    list.rows = {faceUp, tally("statc", nullptr, "Computer"), tally("statu", nullptr, "Human "), stored("starts", &table_.starts)};
+    list.setBack = [this](int back) {
         table_.row.setBack(back);
         placePackCard();
     };
-    return d;
+    return list;
 }
 
 } // namespace tabletest

@@ -29,11 +29,6 @@ TableTestGame::TableTestGame()
     info_.statusRegion = StatusRegion{Rect{2, 198, 240, 260}, Rect{2, 198, 240, 237}, textLeft};
 }
 
-std::vector<SettingBinding> TableTestGame::settings()
-{
-    return {SettingBinding{"starts", &table_.starts, true, {}}};
-}
-
 void TableTestGame::startValues(bool showComputerHand)
 {
     table_.showFaceUp = showComputerHand ? 1 : 0;

@@ -37,7 +37,6 @@ public:
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override { shell_ = &shell; }
-    std::vector<ct::SettingBinding> settings() override;
     void startValues(bool showComputerHand) override;
     void windowCreated() override;
     void gameMessage(int code) override;
@@ -50,8 +49,8 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
-    // Options: the shared lists and "Show the pack face up" (tabletest/options.cpp).
-    ct::OptionsDescription optionsDialog() override;
+    // "starts", and the Options switch "Show the pack face up" (tabletest/options.cpp).
+    ct::SettingsList settingsList() override;
 
     const Table& table() const { return table_; }
 

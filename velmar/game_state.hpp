@@ -2,6 +2,7 @@
 #pragma once
 
 #include "cards/card.hpp"
+#include "cards/card_json.hpp"
 #include "cards/card_set.hpp"
 #include "cards/deck.hpp"
 #include "shell/step_guard.hpp"
@@ -47,11 +48,7 @@ inline constexpr int japaneseTrumpSuit = ct::diamonds;
 inline constexpr int phantomRank = 2;         // the "Japanese" trump card: a rank no card has
 
 // A card that has left the game (discarded at the end of a beaten bout).
-struct CardFace {
-    int suit = -1;
-    int rank = -1;
-    friend bool operator==(const CardFace&, const CardFace&) = default;
-};
+using ct::CardFace;
 
 // Program-wide state, grouped. Every rule, every decision of the computer, the turn flow,
 // the drawing and the headless state read and change this one record.

@@ -2,8 +2,7 @@
 #include "velmar/strings.hpp"
 #include "velmar/velmar_game.hpp"
 
-#include "shell/options_dialog.hpp"
-#include "shell/statistics_dialog.hpp"
+#include "shell/settings_list.hpp"
 
 namespace velmar {
 
@@ -28,42 +27,41 @@ std::vector<std::string> VelmarGame::gameTypeItems() const
     return items;
 }
 
-ct::OptionsDescription VelmarGame::optionsDialog()
+ct::SettingsList VelmarGame::settingsList()
 {
     using ct::ControlKind;
-    ct::OptionsDescription d;
-    d.width = 124;
-    d.height = 120;
-    d.colorListId = dialog::colorList;
-    d.controls = {
-        {dialog::stockCount, ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10},
-        {dialog::doubleTap, ControlKind::checkBox, "Double tap for play", 3, 73, 118, 10},
-        {ct::dlg::idStatic, ControlKind::staticText, "Game type", 3, 88, 40, 10},
-        // The height includes the dropped list of six names.
-        {dialog::gameType, ControlKind::comboBox, "", 45, 86, 77, 60},
-        {dialog::hideCount, ControlKind::checkBox, "Hide the number of the opponent's cards", 3, 101, 118, 18, true},
-    };
+    ct::SettingsList list;
+    list.optionsWidth = 124;
+    list.optionsHeight = 120;
+    list.colorListId = dialog::colorList;
+    list.labels = {{2, {ct::dlg::idStatic, ControlKind::staticText, "Game type", 3, 88, 40, 10}}};
+    list.setBack = [this](int back) { applyCardBack(back); };
+    list.countsId = dialog::counts;
+    list.clearId = dialog::clear;
+
     // OK handles them in this order: the game type first, so that a new type deals at once,
     // before the switches are stored; "hidev" then waits for the next deal.
-    d.values = {
-        ct::comboOption(dialog::gameType, "type", &state_.gameType, gameTypeItems(), [this] { gameTypeChanged(); }),
-        ct::checkOption(dialog::hideCount, "hidev", &state_.computerHandSpread, 5, 4),
-        ct::checkOption(dialog::stockCount, "cidc", &state_.showStockCount),
-        ct::checkOption(dialog::doubleTap, "wc", &state_.doubleTapPlay),
-    };
-    d.setBack = [this](int back) { applyCardBack(back); };
-    return d;
-}
-
-ct::StatisticsDescription VelmarGame::statisticsDialog()
-{
-    ct::StatisticsDescription d;
-    d.width = 111;
-    d.height = 30;
-    d.countsId = dialog::counts;
-    d.clearId = dialog::clear;
-    d.counts = {{"Computer", "statc", &state_.computerWins}, {"Human ", "statu", &state_.humanWins}};
-    return d;
+    // The combo box's height includes the dropped list of six names.
+    ct::Setting type = ct::comboBox("type", &state_.gameType, {dialog::gameType, {}, "", 45, 86, 77, 60}, 3,
+                                    [this] { return gameTypeItems(); });
+    // A damaged type would name no rule set and no title: it falls back to the first.
+    type.fromStored = [](int stored) { return stored >= 0 && stored < gameTypeCount ? stored : 0; };
+    type.onChange = ct::OnChange::call;
+    type.changed = [this] { gameTypeChanged(); };
+    ct::Setting hidev = ct::checkBox("hidev", &state_.computerHandSpread,
+                                     {dialog::hideCount, {}, "Hide the number of the opponent's cards", 3, 101, 118, 18, true},
+                                     4, 5, 4);
+    // Read at start-up too, so that the option does not silently revert at every start.
+    hidev.fromStored = [](int stored) { return stored == 5 ? 5 : 4; };
+    auto onOff = [](int stored) { return stored != 0 ? 1 : 0; };
+    ct::Setting cidc = ct::checkBox("cidc", &state_.showStockCount,
+                                    {dialog::stockCount, {}, "Show the number of cards left", 3, 61, 118, 10}, 0);
+    cidc.fromStored = onOff;
+    ct::Setting wc = ct::checkBox("wc", &state_.doubleTapPlay, {dialog::doubleTap, {}, "Double tap for play", 3, 73, 118, 10}, 1);
+    wc.fromStored = onOff;
+    list.rows = {type, hidev, cidc, wc, ct::tally("statc", &state_.computerWins, "Computer"),
+                 ct::tally("statu", &state_.humanWins, "Human ")};
+    return list;
 }
 
 } // namespace velmar

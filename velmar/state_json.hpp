@@ -1,17 +1,16 @@
-// The Velmar state for headless scripts: every variable by name, loading any subset of them,
-// and the invariants the rules guarantee.
+// Velmar's variables for headless scripts: declared once, written as JSON and loaded in part.
 #pragma once
 
 #include "velmar/game_state.hpp"
 
-#include <nlohmann/json.hpp>
+#include "shell/declared_state.hpp"
 
-#include <string>
-#include <vector>
+#include <nlohmann/json.hpp>
 
 namespace velmar {
 
 // Every variable of the game by its name; card sets as [[suit, rank, selected], ...].
+const ct::StateSchema<VelmarState>& stateSchema();
 nlohmann::json stateToJson(const VelmarState& s);
 
 // Sets the fields given; the others keep their values. The result must be a position the rules
@@ -23,8 +22,5 @@ nlohmann::json stateToJson(const VelmarState& s);
 // invisible diamond trump card. The sets are then laid out as a deal lays them out.
 // `back` is the card back chosen in the options.
 void loadState(VelmarState& s, const nlohmann::json& fields, int back);
-
-// Descriptions of every broken invariant; empty when the position is one the rules produce.
-std::vector<std::string> consistencyViolations(const VelmarState& s);
 
 } // namespace velmar

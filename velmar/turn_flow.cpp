@@ -404,13 +404,7 @@ void TurnFlow::declareWinner(bool computerWon)
     // The finished game ends here, even before the new deal has started: every step that led
     // to this one sees the change and returns.
     s.deals.begin();
-    if (computerWon) {
-        ++s.computerWins;
-        shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));
-    } else {
-        ++s.humanWins;
-        shell.settings().write("statu", static_cast<std::uint32_t>(s.humanWins));
-    }
+    shell.recordWin(computerWon ? ct::Winner::computer : ct::Winner::human);
     s.buttonPressed = 0;
     invalidateActionButton(s);
     invalidateSortButton(s);

@@ -2,6 +2,7 @@
 #include "velmar/velmar_game.hpp"
 
 #include "velmar/rules.hpp"
+#include "velmar/invariants.hpp"
 #include "velmar/state_json.hpp"
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
@@ -39,22 +40,6 @@ void VelmarGame::attach(ct::Shell& shell)
     shell_ = &shell;
     state_.window = &shell.window();
     flow_ = std::make_unique<TurnFlow>(state_, shell);
-}
-
-std::vector<ct::SettingBinding> VelmarGame::settings()
-{
-    auto onOff = [](int stored) { return stored != 0 ? 1 : 0; };
-    return {
-        {"statc", &state_.computerWins, true, nullptr},
-        {"statu", &state_.humanWins, true, nullptr},
-        {"cidc", &state_.showStockCount, true, onOff},
-        {"wc", &state_.doubleTapPlay, true, onOff},
-        // A damaged type would name no rule set and no title: it falls back to the first.
-        {"type", &state_.gameType, true,
-         [](int stored) { return stored >= 0 && stored < gameTypeCount ? stored : 0; }},
-        // Read at start-up too, so that the option does not silently revert at every start.
-        {"hidev", &state_.computerHandSpread, true, [](int stored) { return stored == 5 ? 5 : 4; }},
-    };
 }
 
 void VelmarGame::startValues(bool showComputerHand)

@@ -20,7 +20,9 @@ public:
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override;
-    std::vector<ct::SettingBinding> settings() override;
+    // Stored settings: the game type, "hidev", "cidc", "wc" with their Options rows (colours in
+    // 1006), and the tally: computer wins, then the human's, in static 1005, "Clear" button 1012.
+    ct::SettingsList settingsList() override;
     void startValues(bool showComputerHand) override;
     void windowSetUp() override;
     void windowCreated() override;
@@ -35,10 +37,6 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
-    // Options: both shared lists (colours in 1006), the game type, "hidev", "cidc" and "wc".
-    ct::OptionsDescription optionsDialog() override;
-    // Statistics: computer wins, then the human's, in static 1005; "Clear" is button 1012.
-    ct::StatisticsDescription statisticsDialog() override;
 
     // The Options dialog chose a game type: a new deal at once if it changed; always stored.
     void changeGameType(int type);

@@ -21,6 +21,13 @@ struct CardValue {
     friend bool operator==(const CardValue&, const CardValue&) = default;
 };
 
+// A card by its face alone (a card that has left the game, a pack card).
+struct CardFace {
+    int suit = -1;
+    int rank = -1;
+    friend bool operator==(const CardFace&, const CardFace&) = default;
+};
+
 // A set: [[suit, rank, selected], ...] in set order.
 nlohmann::json toJson(const CardSet& set);
 // A stand-alone card: {"suit": s, "rank": r, "hidden": h}.

@@ -5,8 +5,7 @@
 #include "cards/card_style.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
-#include "shell/options_dialog.hpp"
-#include "shell/statistics_dialog.hpp"
+#include "shell/settings_list.hpp"
 
 #include <nlohmann/json.hpp>
 
@@ -39,15 +38,6 @@ struct Accelerator {
     int command;
 };
 
-// One stored setting of a program, bound by its registry name to the variable that holds it.
-struct SettingBinding {
-    std::string name;                 // registry value name ("cidc")
-    int* variable = nullptr;
-    bool readAtStartUp = true;
-    // Turns the stored value into the variable's value at start-up (e.g. 0 -> 100); null = as is.
-    std::function<int(int)> fromStored;
-};
-
 // Everything fixed about one program.
 struct ProgramInfo {
     std::string id;                         // "velmar": state JSON, rules page, executable
@@ -68,10 +58,14 @@ public:
     virtual const ProgramInfo& info() const = 0;
     // Called once before anything else; the shell outlives the game's use of it.
     virtual void attach(Shell& shell) = 0;
-    // The program's stored settings beside the shell's own "blackbg" and "back".
-    virtual std::vector<SettingBinding> settings() = 0;
+    // The program's stored settings beside the shell's own "blackbg" and "back": start-up
+    // reading, the Options and Statistics dialogs and the state dump all come from it.
+    virtual SettingsList settingsList() { return defaultSettingsList(); }
     // After the settings are read: the show-hand switch and the game's start values.
-    virtual void startValues(bool showComputerHand) = 0;
+    virtual void startValues(bool /*showComputerHand*/) {}
+    // An Options switch marked OnChange::resetNewGame changed: clear the running game (scores,
+    // turn) before the new game starts.
+    virtual void resetRunningState() {}
 
     // Window creation, before the menu bar exists (e.g. building name lists).
     virtual void windowSetUp() {}
@@ -87,21 +81,15 @@ public:
     // Paints the table over the background fill.
     virtual void drawTable(Canvas& canvas) = 0;
     // Window destruction: empty the card sets.
-    virtual void tearDown() = 0;
+    virtual void tearDown() {}
 
     // Headless scripts: the game's variables by their names, and setting them back.
     virtual nlohmann::json state() const = 0;
     virtual void load(const nlohmann::json& fields) = 0;
     // Descriptions of every broken invariant (all cards accounted for, set limits, ...).
-    virtual std::vector<std::string> consistencyViolations() const = 0;
+    virtual std::vector<std::string> consistencyViolations() const { return {}; }
     // Device-pixel rectangles worth tapping for random play (buttons, tap areas, card sets).
     virtual std::vector<Rect> monkeyTargets() const = 0;
-
-    // The program's rows of the Options dialog, built when the dialog opens. The default has
-    // only the shared card back and table colour lists.
-    virtual OptionsDescription optionsDialog() { return defaultOptionsDescription(); }
-    // The counts the Statistics dialog shows; the default is "statc" and "statu".
-    virtual StatisticsDescription statisticsDialog() { return defaultStatisticsDescription(*this); }
 };
 
 } // namespace ct

@@ -81,7 +81,7 @@ MonkeyResult runMonkey(Game& game, HeadlessWindow& window, long events, std::uin
         for (const std::string& text : violations) {
             ++result.violations;
             if (result.violations <= maximumViolationsShown && out)
-                out({{"event", "violation"}, {"after", i}, {"text", text}});
+                out({{"event", "violation"}, {"after", i}, {"seed", seed}, {"text", text}});
         }
     }
     if (out)

@@ -23,7 +23,8 @@ inline constexpr int maximumViolationsShown = 20;
 // Plays `events` random events against the created window. Its own generator, seeded from
 // `seed`, chooses the events and the answers to message boxes, so a run is reproducible and
 // the game's random stream is untouched. Prints violation events (the first 20) and the
-// closing {"event":"monkey",…} to `out`; the window's own events are counted, not printed.
+// closing {"event":"monkey",…} to `out`; each violation names its event ("after") and the
+// seed, enough to replay the run to it. The window's own events are counted, not printed.
 MonkeyResult runMonkey(Game& game, HeadlessWindow& window, long events, std::uint32_t seed, const EventSink& out);
 
 } // namespace ct

@@ -61,8 +61,10 @@ ProgramShell::ProgramShell(Game& game, WindowBase& window, SettingsStore& store,
 {
     game_.attach(*this);
     // The dialogs built from the game's descriptions; tests may put their own handlers instead.
-    optionsHandler_ = [this] { runOptionsDialog(*this, game_.optionsDialog()); };
-    statisticsHandler_ = [this] { runStatisticsDialog(*this, game_.statisticsDialog()); };
+    optionsHandler_ = [this] {
+        runOptionsDialog(*this, optionsDescription(game_.settingsList(), *this, [this] { game_.resetRunningState(); }));
+    };
+    statisticsHandler_ = [this] { runStatisticsDialog(*this, statisticsDescription(game_.settingsList())); };
 }
 
 ProgramShell::~ProgramShell()
@@ -82,11 +84,11 @@ void ProgramShell::startUp(bool showComputerHand)
 
     tableColorIndex_ = checkedIndex(settings_.read("blackbg"), tableColors.size());
     cardBackIndex_ = checkedIndex(settings_.read("back"), backResources.size());
-    for (const SettingBinding& binding : game_.settings()) {
-        if (!binding.readAtStartUp || binding.variable == nullptr)
+    for (const Setting& row : game_.settingsList().rows) {
+        if (!row.readAtStartUp || row.variable == nullptr)
             continue;
-        const int stored = static_cast<int>(settings_.read(binding.name));
-        *binding.variable = binding.fromStored ? binding.fromStored(stored) : stored;
+        const int stored = static_cast<int>(settings_.read(row.name));
+        *row.variable = row.fromStored ? row.fromStored(stored) : stored;
     }
     game_.startValues(showComputerHand);
 }
@@ -239,14 +241,31 @@ std::intptr_t ProgramShell::windowProcedure(Window& /*window*/, unsigned message
     }
 }
 
+void ProgramShell::recordWin(Winner winner)
+{
+    static const char* const names[] = {"statc", "statu", "cc"};
+    const std::string name = names[static_cast<int>(winner)];
+    for (const Setting& row : game_.settingsList().rows) {
+        if (row.name != name)
+            continue;
+        const int count = row.variable ? *row.variable : static_cast<int>(settings_.read(name));
+        if (row.variable)
+            *row.variable = count + 1;
+        settings_.write(name, static_cast<std::uint32_t>(count + 1));
+        return;
+    }
+    // A program without a row for it keeps the count in the store alone.
+    settings_.write(name, settings_.read(name) + 1);
+}
+
 nlohmann::json ProgramShell::stateEvent() const
 {
     nlohmann::json settings = nlohmann::json::object();
     settings["blackbg"] = tableColorIndex_;
     settings["back"] = cardBackIndex_;
-    for (const SettingBinding& binding : game_.settings())
-        if (binding.variable != nullptr)
-            settings[binding.name] = *binding.variable;
+    for (const Setting& row : game_.settingsList().rows)
+        if (row.variable != nullptr && row.inStateDump)
+            settings[row.name] = *row.variable;
     const char* status = statusLine().text();
     nlohmann::json event = {{"event", "state"},
                             {"program", game_.info().id},

@@ -67,6 +67,7 @@ public:
     int tableColorIndex() const override { return tableColorIndex_; }
     int cardBackIndex() const override { return cardBackIndex_; }
     bool headless() const override { return headless_; }
+    void recordWin(Winner winner) override;
 
 private:
     void paint();

@@ -9,6 +9,9 @@
 
 namespace ct {
 
+// Whose tally a finished game counts in: "statc", "statu", or the patience count "cc".
+enum class Winner { computer, human, patience };
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -27,6 +30,8 @@ public:
     virtual void setCardBackIndex(int index) = 0;
     // Sends the game's own message synchronously (msg::game with the step code).
     void sendGameMessage(int code) { window().sendMessage(msg::game, static_cast<unsigned>(code), 0); }
+    // Counts a won game in the tally and stores it at once.
+    virtual void recordWin(Winner winner) = 0;
     // True under --headless.
     virtual bool headless() const = 0;
 };

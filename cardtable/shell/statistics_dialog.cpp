@@ -1,7 +1,6 @@
 // The Statistics dialog procedure: the counts centred over the table, and "Clear".
 #include "shell/statistics_dialog.hpp"
 
-#include "shell/game.hpp"
 #include "shell/shell.hpp"
 
 #include <algorithm>
@@ -53,17 +52,6 @@ void clearCounts(Shell& shell, const StatisticsDescription& description, Dialog&
 }
 
 } // namespace
-
-StatisticsDescription defaultStatisticsDescription(Game& game)
-{
-    StatisticsDescription description;
-    description.counts = {{"Computer", "statc", nullptr}, {"Human ", "statu", nullptr}};
-    for (const SettingBinding& binding : game.settings())
-        for (StatisticsCount& count : description.counts)
-            if (binding.name == count.setting)
-                count.variable = binding.variable;
-    return description;
-}
 
 DialogTemplate statisticsDialogTemplate(const StatisticsDescription& description)
 {

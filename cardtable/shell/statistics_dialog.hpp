@@ -9,7 +9,6 @@
 
 namespace ct {
 
-class Game;
 class Shell;
 
 inline constexpr int statisticsDialogResource = 131;
@@ -32,10 +31,6 @@ struct StatisticsDescription {
     // Runs after Clear has set every count to 0 and written it (e.g. to repaint the table).
     std::function<void()> cleared;
 };
-
-// "statc" and "statu", bound to the game's variables of those names when its settings list
-// them, else kept in the store only.
-StatisticsDescription defaultStatisticsDescription(Game& game);
 
 // The template: title "Statistics", labels, colons, counts and "Clear".
 DialogTemplate statisticsDialogTemplate(const StatisticsDescription& description);

@@ -32,6 +32,7 @@ public:
 
     ct::Window& window() override { return fakeWindow; }
     ct::ProgramSettings& settings() override { return settings_; }
+    void recordWin(ct::Winner) override {}
     const std::string& string(int id) const override
     {
         static const std::string none;

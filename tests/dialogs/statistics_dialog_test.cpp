@@ -115,44 +115,28 @@ TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
     EXPECT_EQ(moved.top, 0);
 }
 
-// A game with just the shell's statistics and no dialog descriptions of its own.
-class CountingGame : public shell_test::FakeGame {
-public:
-    int statc = 5;
-    int statu = 6;
-    int other = 1;
-    bool keepsCounters = true;
-    std::vector<ct::SettingBinding> settings() override
-    {
-        if (!keepsCounters)
-            return {ct::SettingBinding{"other", &other, true, {}}};
-        return {ct::SettingBinding{"other", &other, true, {}}, ct::SettingBinding{"statu", &statu, true, {}},
-                ct::SettingBinding{"statc", &statc, true, {}}};
-    }
-};
-
-TEST_F(StatisticsDialog, DefaultDescriptionUsesTheGamesCountersOrTheStore)
+// The tally lines come from a settings list's tally rows in row order: bound to variables, or
+// kept in the store alone (the default list).
+TEST_F(StatisticsDialog, DescriptionFromTheSettingsListUsesVariablesOrTheStore)
 {
-    CountingGame game;
-    const ct::StatisticsDescription d = game.statisticsDialog();
+    int statc = 5, statu = 6, other = 1;
+    ct::SettingsList list;
+    list.rows = {ct::stored("other", &other), ct::tally("statc", &statc, "Computer"), ct::tally("statu", &statu, "Human ")};
+    const ct::StatisticsDescription d = ct::statisticsDescription(list);
     ASSERT_EQ(d.counts.size(), 2u);
-    EXPECT_EQ(d.counts[0].variable, &game.statc);
-    EXPECT_EQ(d.counts[1].variable, &game.statu);
+    EXPECT_EQ(d.counts[0].variable, &statc);
     EXPECT_EQ(ct::statisticsText(shell, d), "5\n6");
     run(d, [](ct::Dialog& dialog) {
         dialog.click(1010);
         dialog.ok();
     });
-    EXPECT_EQ(game.statc, 0);
-    EXPECT_EQ(game.statu, 0);
-    EXPECT_EQ(game.other, 1);
+    EXPECT_EQ(statc, 0);
+    EXPECT_EQ(statu, 0);
+    EXPECT_EQ(other, 1);
 
-    // A game that keeps no counters of its own: the counts live in the store only.
-    CountingGame bare;
-    bare.keepsCounters = false;
     shell.settings().write("statc", 8);
     shell.settings().write("statu", 9);
-    const ct::StatisticsDescription storeOnly = ct::defaultStatisticsDescription(bare);
+    const ct::StatisticsDescription storeOnly = ct::statisticsDescription(ct::defaultSettingsList());
     EXPECT_EQ(storeOnly.counts[0].variable, nullptr);
     EXPECT_EQ(ct::statisticsText(shell, storeOnly), "8\n9");
     run(storeOnly, [](ct::Dialog& dialog) { dialog.click(1010); });

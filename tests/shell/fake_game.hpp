@@ -31,11 +31,14 @@ public:
         shell_ = &shell;
         log.push_back("attach");
     }
-    std::vector<ct::SettingBinding> settings() override
+    ct::SettingsList settingsList() override
     {
-        return {ct::SettingBinding{"cidc", &cidc, true, {}},
-                ct::SettingBinding{"cc", &cc, true, [](int v) { return v == 0 ? 100 : v; }},
-                ct::SettingBinding{"hidev", &hidev, false, {}}};
+        ct::SettingsList list;
+        ct::Setting hidevRow = ct::stored("hidev", &hidev);
+        hidevRow.readAtStartUp = false;
+        list.rows = {ct::stored("cidc", &cidc), ct::tally("cc", &cc, "Patience"), hidevRow};
+        list.rows[1].fromStored = [](int v) { return v == 0 ? 100 : v; };
+        return list;
     }
     void startValues(bool showHand) override
     {

@@ -73,6 +73,16 @@ TEST_F(ShellTest, StartUpReadsSettingsInTheProgramsOrder)
     EXPECT_EQ(mainWindow(), window.get());
     // Start-up writes nothing: an empty store stays empty apart from what the test wrote.
     EXPECT_EQ(store->read(game.info().registryKey, "cc"), 0u);
+
+    // A win counts in the variable and in the store at once; a count the list does not bind
+    // ("statu" here) is kept in the store alone.
+    shell->recordWin(ct::Winner::patience);
+    shell->recordWin(ct::Winner::human);
+    shell->recordWin(ct::Winner::human);
+    EXPECT_EQ(game.cc, 101);
+    EXPECT_EQ(store->read(game.info().registryKey, "cc"), 101u);
+    EXPECT_EQ(store->read(game.info().registryKey, "statu"), 2u);
+    EXPECT_EQ(store->read(game.info().registryKey, "statc"), 0u);
 }
 
 TEST_F(ShellTest, PaintFillsTheTableColourThenTheGameDraws)

@@ -295,7 +295,8 @@ TEST(Monkey, ReproducibleCountsViolationsAndLeavesTheGameGeneratorAlone)
     const MonkeyResult bad = play(30, 9, {"a card is lost"}, printed, second);
     EXPECT_EQ(bad.violations, 30);
     ASSERT_EQ(printed.size(), static_cast<std::size_t>(maximumViolationsShown) + 1);
-    EXPECT_EQ(printed[0], (json{{"event", "violation"}, {"after", 1}, {"text", "a card is lost"}}));
+    // Each finding carries the seed and the event number, enough to replay the run to it.
+    EXPECT_EQ(printed[0], (json{{"event", "violation"}, {"after", 1}, {"seed", 9}, {"text", "a card is lost"}}));
     EXPECT_EQ(printed.back()["violations"], 30);
 }
 
