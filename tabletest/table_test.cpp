@@ -3,9 +3,9 @@
 
 #include "cards/card_json.hpp"
 #include "cards/card_render.hpp"
-#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 
 #include <set>
 #include <stdexcept>

@@ -7,8 +7,8 @@
 #include "velmar/strings.hpp"
 #include "velmar/table.hpp"
 
-#include "platform/density.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 #include "shell/shell.hpp"
 
 #include <algorithm>

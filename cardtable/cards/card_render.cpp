@@ -4,8 +4,8 @@
 #include "cards/card.hpp"
 #include "cards/card_set.hpp"
 #include "cards/card_style.hpp"
-#include "platform/density.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 #include "platform/resources.hpp"
 
 #include <SDL.h>

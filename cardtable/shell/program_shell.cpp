@@ -2,8 +2,8 @@
 #include "shell/program_shell.hpp"
 
 #include "cards/card_render.hpp"
-#include "platform/density.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 
 namespace ct {
 

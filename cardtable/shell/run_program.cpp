@@ -1,8 +1,8 @@
 // The programs' entry point: command line, start-up, and the real or headless message loop.
 #include "shell/run_program.hpp"
 
-#include "platform/density.hpp"
 #include "cards/random.hpp"
+#include "platform/density.hpp"
 #include "platform/headless_window.hpp"
 #include "platform/sdl_window.hpp"
 #include "shell/command_line.hpp"

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "cards/card_style.hpp"
-#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 #include "platform/dialog.hpp"
 #include "platform/window.hpp"
 

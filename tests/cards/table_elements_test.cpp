@@ -64,6 +64,7 @@ TEST_F(CardsTest, ElementsPaintFacesMasksTextsAndLines)
         EXPECT_NE(canvas.pixel(left, 21), green);
         EXPECT_NE(canvas.pixel(left, 19), red);
         EXPECT_EQ(canvas.pixel(left - 2, 21), green);
+        EXPECT_EQ(canvas.pixel(121, 21), green);
     }
 
     // A suit button is a white square inside its rectangle; the inset stays table.

@@ -1,8 +1,8 @@
 // The dialogs as drawn: every control of the sample programs fits its dialog and its text fits
 // its control, and each dialog is saved as a picture in the build tree for a look.
 #include "cards/card_render.hpp"
-#include "platform/density.hpp"
 #include "platform/canvas.hpp"
+#include "platform/density.hpp"
 #include "platform/dialog.hpp"
 #include "shell/options_dialog.hpp"
 #include "shell/statistics_dialog.hpp"

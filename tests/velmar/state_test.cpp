@@ -7,8 +7,8 @@
 #include "velmar/state_json.hpp"
 #include "velmar/table.hpp"
 
-#include "platform/density.hpp"
 #include "cards/random.hpp"
+#include "platform/density.hpp"
 
 #include <algorithm>
 #include <functional>

@@ -3,11 +3,12 @@
 // pinned by the golden replays in tests/replays/velmar.
 #include "velmar_fixture.hpp"
 
+#include "velmar/rules.hpp"
 #include "velmar/state_json.hpp"
 #include "velmar/table.hpp"
 
-#include "platform/density.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 
 using namespace velmar_test;
 using nlohmann::json;
@@ -73,4 +74,26 @@ TEST_F(TurnFlow, ActionButtonOnAnEmptyTableOnlyShowsItPressed)
     EXPECT_EQ(s().buttonPressed, 0);
     EXPECT_EQ(game->state(), before);
     EXPECT_EQ(window().invalidArea(), r);   // the button alone is drawn again
+}
+
+// The computer player only returns what it did; the turn flow says it.
+TEST_F(TurnFlow, TheTurnFlowReportsTheComputersTransferAndAnImpossibleTable)
+{
+    position({{"gameType", 1}, {"humanHand", cardsJson({{C, 7}, {D, 6}, {S, K}, {S, Q}})},
+              {"computerHand", cardsJson({{S, 7}, {D, 9}, {C, 8}, {S, 10}, {D, J}})}, {"computerAttacks", 0}});
+    tapCard(C, 7);
+    tap(area::playArea);
+    EXPECT_EQ(status(), "Transfer!");
+    EXPECT_EQ(s().computerAttacks, 1);
+    EXPECT_TRUE(window().boxes.empty());
+
+    // The computer to attack with only the human's card on the table: an error box, then the bout ends.
+    // (A load refuses such a table, so the card is moved by hand.)
+    position({{"computerRow", cardsJson({})}, {"humanHand", cardsJson({{C, 9}, {D, 6}, {S, K}})},
+              {"computerHand", cardsJson({{S, 7}, {D, 9}})}, {"computerAttacks", 1}});
+    velmar::moveOne(s().humanHand, 1, s().humanRow);
+    game->gameMessage(velmar::step::computerAttacks);
+    ASSERT_EQ(window().boxes.size(), 1u);
+    EXPECT_EQ(window().boxes[0]["text"], "ERROR: strange , activ not lost!");
+    EXPECT_EQ(status(), "Ok. Your move!");
 }

@@ -5,9 +5,9 @@
 #include "velmar/rules.hpp"
 
 #include "cards/card_style.hpp"
-#include "platform/density.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
+#include "platform/density.hpp"
 
 #include <algorithm>
 #include <atomic>
