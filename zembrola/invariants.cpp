@@ -38,6 +38,9 @@ std::vector<std::string> ruleViolations(const ZembrolaState& s)
     if (s.humanPenalty >= gameEndPenalty || s.computerPenalty >= gameEndPenalty)
         out.push_back("a penalty of 12 or more in a running game");
 
+    // Both hands draw alike from a stock of 28, so an odd stock cannot be refilled evenly.
+    if (s.stockLeft() % 2 != 0)
+        out.push_back("an odd number of cards left in the stock");
     // The turned-up card leaves the table only with the last draw.
     if (s.trumpCard.hidden && s.deck.remaining() != 0)
         out.push_back("the trump card was drawn before the stock was empty");
