@@ -4,7 +4,9 @@
 #include "zembrola/desk.hpp"
 
 #include "cards/card.hpp"
+#include "cards/card_json.hpp"
 #include "cards/deck.hpp"
+#include "shell/step_guard.hpp"
 
 #include <vector>
 
@@ -27,11 +29,7 @@ inline constexpr int handSize = 4;
 inline constexpr int gameEndPenalty = 12;
 
 // A card that has left the table in a trick already taken.
-struct CardFace {
-    int suit = -1;
-    int rank = -1;
-    friend bool operator==(const CardFace&, const CardFace&) = default;
-};
+using ct::CardFace;
 
 // Program-wide state, grouped: the rules, the computer player, the turn flow, the drawing and
 // the headless state all read and change this one record.
@@ -66,6 +64,9 @@ struct ZembrolaState {
     // Table interaction.
     int awaitingTap = 0;            // 1 while a trick the computer answered lies on the table
     int buttonPressed = 0;          // 0 none, 1 okButton, 2 sortButton
+
+    // Every deal begins a new generation, so that a step whose round ended inside it stops.
+    ct::StepGuard deals;
 
     // Where the table is shown (for invalidation); null in tests.
     ct::Invalidator* window = nullptr;

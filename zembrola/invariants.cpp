@@ -1,43 +1,10 @@
-// What the rules guarantee about every Zembrola position, checked after every event of random play.
+// What the rules guarantee about every Zembrola position: refused by load, checked after every monkey event.
 #include "zembrola/invariants.hpp"
 
 #include "zembrola/rules.hpp"
 
-#include <map>
-#include <utility>
 
 namespace zembrola {
-
-std::vector<std::string> cardViolations(const ZembrolaState& s)
-{
-    std::vector<std::string> out;
-    std::map<std::pair<int, int>, int> seen;
-    auto add = [&](int suit, int rank) { ++seen[{suit, rank}]; };
-    for (const CDesk* desk : {&s.humanHand, &s.computerHand, &s.humanRow, &s.computerRow})
-        for (const ct::Card& card : desk->cards)
-            add(card.suit, card.rank);
-    if (!s.trumpCard.hidden)
-        add(s.trumpCard.suit, s.trumpCard.rank);
-    for (const CardFace& face : s.taken)
-        add(face.suit, face.rank);
-    for (int i = 0; i < s.deck.total(); ++i) {
-        const auto& slot = s.deck.slots()[static_cast<std::size_t>(i)];
-        if (slot.present)
-            add(slot.suit, slot.rank);
-    }
-    for (int i = 0; i < s.deck.total(); ++i) {
-        const auto& slot = s.deck.slots()[static_cast<std::size_t>(i)];
-        const int n = seen[{slot.suit, slot.rank}];
-        if (n != 1)
-            out.push_back("card " + std::to_string(slot.suit) + "/" + std::to_string(slot.rank) + " found " +
-                          std::to_string(n) + " times");
-        seen.erase({slot.suit, slot.rank});
-    }
-    for (const auto& [card, n] : seen)
-        out.push_back("card " + std::to_string(card.first) + "/" + std::to_string(card.second) +
-                      " is not in the pack");
-    return out;
-}
 
 std::vector<std::string> ruleViolations(const ZembrolaState& s)
 {
@@ -71,6 +38,9 @@ std::vector<std::string> ruleViolations(const ZembrolaState& s)
     if (s.humanPenalty >= gameEndPenalty || s.computerPenalty >= gameEndPenalty)
         out.push_back("a penalty of 12 or more in a running game");
 
+    // Both hands draw alike from a stock of 28, so an odd stock cannot be refilled evenly.
+    if (s.stockLeft() % 2 != 0)
+        out.push_back("an odd number of cards left in the stock");
     // The turned-up card leaves the table only with the last draw.
     if (s.trumpCard.hidden && s.deck.remaining() != 0)
         out.push_back("the trump card was drawn before the stock was empty");

@@ -1,4 +1,4 @@
-// What the rules guarantee about every Zembrola position, checked after every event of random play.
+// What the rules guarantee about every Zembrola position: refused by load, checked after every monkey event.
 #pragma once
 
 #include "zembrola/game_state.hpp"
@@ -7,9 +7,6 @@
 #include <vector>
 
 namespace zembrola {
-
-// Every card of the pack exactly once: hands, rows, stock, turned-up card and taken tricks.
-std::vector<std::string> cardViolations(const ZembrolaState& s);
 
 // The rules of play: desk sizes, equal hands between tricks, 120 points in all, the penalties'
 // steps, the trump card last in the stock.

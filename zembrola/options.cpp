@@ -1,8 +1,7 @@
-// Zembrola's rows of the Options dialog and its Statistics counts.
+// Zembrola's stored settings: the Options row, "wc" kept at 0, and the tally.
 #include "zembrola/zembrola_game.hpp"
 
-#include "shell/options_dialog.hpp"
-#include "shell/statistics_dialog.hpp"
+#include "shell/settings_list.hpp"
 
 namespace zembrola {
 
@@ -12,34 +11,27 @@ inline constexpr int counts = 1004;
 inline constexpr int clear = 1010;
 } // namespace dialog
 
-ct::OptionsDescription ZembrolaGame::optionsDialog()
+ct::SettingsList ZembrolaGame::settingsList()
 {
-    using ct::ControlKind;
-    ct::OptionsDescription d;
-    d.width = 124;
-    d.height = 87;
-    d.colorListId = 1005;
-    d.controls = {
-        {dialog::stockCount, ControlKind::checkBox, "Show number of cards left", 3, 61, 118, 10},
-    };
-    d.values = {
-        ct::checkOption(dialog::stockCount, "cidc", &state_.showStockCount),
-        // The program has no double-tap play; the value is kept at 0 for the shared key layout.
-        ct::constantOption("wc", &state_.doubleTapPlay, 0),
-    };
-    d.setBack = [this](int back) { applyCardBack(back); };
-    return d;
-}
+    ct::SettingsList list;
+    list.optionsWidth = 124;
+    list.optionsHeight = 87;
+    list.colorListId = 1005;
+    list.setBack = [this](int back) { applyCardBack(back); };
+    list.statisticsWidth = 111;
+    list.statisticsHeight = 30;
+    list.countsId = dialog::counts;
+    list.clearId = dialog::clear;
 
-ct::StatisticsDescription ZembrolaGame::statisticsDialog()
-{
-    ct::StatisticsDescription d;
-    d.width = 111;
-    d.height = 30;
-    d.countsId = dialog::counts;
-    d.clearId = dialog::clear;
-    d.counts = {{"Computer", "statc", &state_.computerWins}, {"Human ", "statu", &state_.humanWins}};
-    return d;
+    ct::Setting cidc = ct::checkBox("cidc", &state_.showStockCount,
+                                    {dialog::stockCount, {}, "Show number of cards left", 3, 61, 118, 10}, 0);
+    cidc.fromStored = [](int stored) { return stored != 0 ? 1 : 0; };
+    // The program has no double-tap play; the value is kept at 0 for the shared key layout.
+    ct::Setting wc = ct::constantOnOk("wc", &state_.doubleTapPlay, 0);
+    wc.fromStored = [](int) { return 0; };
+    list.rows = {cidc, wc, ct::tally("statc", &state_.computerWins, "Computer"),
+                 ct::tally("statu", &state_.humanWins, "Human ")};
+    return list;
 }
 
 } // namespace zembrola

@@ -1,11 +1,8 @@
-// The Zembrola state for headless scripts: every variable by name, and setting them back.
+// The Zembrola state for headless scripts: every variable declared once, and setting them back.
 #include "zembrola/state_json.hpp"
 
-#include "cards/card_json.hpp"
-
-#include <set>
-#include <stdexcept>
-#include <utility>
+#include "zembrola/invariants.hpp"
+#include "zembrola/table.hpp"
 
 namespace zembrola {
 
@@ -15,113 +12,88 @@ namespace {
 
 const char* const deskNames[] = {"humanHand", "computerHand", "humanRow", "computerRow"};
 
-CDesk& deskNamed(ZembrolaState& s, int i)
+CDesk& deskAt(ZembrolaState& s, int i)
 {
     CDesk* desks[] = {&s.humanHand, &s.computerHand, &s.humanRow, &s.computerRow};
     return *desks[i];
 }
 
-struct IntField {
-    const char* name;
-    int ZembrolaState::*member;
-    int low;
-    int high;
-};
+// Positions set up partly: the stock card follows the trump card, the taken tricks are the rest.
+void complete(const ct::StateSchema<ZembrolaState>& schema, ZembrolaState& p, const json& given)
+{
+    if (!given.contains("stockCard"))
+        p.stockCard.hidden = p.trumpCard.hidden;
+    if (!given.contains("taken"))
+        schema.fillWithRest(p, "taken");
+}
 
-const IntField intFields[] = {
-    {"showStockCount", &ZembrolaState::showStockCount, 0, 1},
-    {"doubleTapPlay", &ZembrolaState::doubleTapPlay, 0, 1},
-    {"humanWins", &ZembrolaState::humanWins, 0, 1 << 30},
-    {"computerWins", &ZembrolaState::computerWins, 0, 1 << 30},
-    {"humanPoints", &ZembrolaState::humanPoints, -1, 120},
-    {"computerPoints", &ZembrolaState::computerPoints, -1, 120},
-    {"humanPenalty", &ZembrolaState::humanPenalty, 0, 10},
-    {"computerPenalty", &ZembrolaState::computerPenalty, 0, 10},
-    {"penaltyFactor", &ZembrolaState::penaltyFactor, 1, 2},
-    {"lastWinner", &ZembrolaState::lastWinner, -1, 1},
-    {"computerLeads", &ZembrolaState::computerLeads, -1, 1},
-    {"awaitingTap", &ZembrolaState::awaitingTap, 0, 1},
-    {"buttonPressed", &ZembrolaState::buttonPressed, 0, 2},
-};
+// Trump flags, places and layouts as a deal leaves them.
+void reestablish(ZembrolaState& s, int back)
+{
+    placeStandAloneCards(s, back);
+    for (int i = 0; i < 4; ++i) {
+        CDesk& desk = deskAt(s, i);
+        desk.setTrump(s.trumpSuit());
+        std::vector<ct::CardValue> values;
+        for (const ct::Card& card : desk.cards)
+            values.push_back(ct::CardValue{card.suit, card.rank, card.selected});
+        ct::applyCardList(desk, values);
+    }
+}
 
 } // namespace
 
-json stateToJson(const ZembrolaState& s)
+const ct::StateSchema<ZembrolaState>& stateSchema()
 {
-    json out;
-    for (const IntField& f : intFields)
-        out[f.name] = s.*(f.member);
-    for (int i = 0; i < 4; ++i) {
-        const CDesk& desk = deskNamed(const_cast<ZembrolaState&>(s), i);
-        out[deskNames[i]] = ct::toJson(desk);
-        out[std::string(deskNames[i]) + "SortMode"] = desk.sortMode;
-    }
-    out["trumpCard"] = ct::toJson(s.trumpCard);
-    out["stockCard"] = ct::toJson(s.stockCard);
-    out["deck"] = ct::toJson(s.deck);
-    json taken = json::array();
-    for (const CardFace& face : s.taken)
-        taken.push_back({face.suit, face.rank});
-    out["taken"] = taken;
-    out["stockLeft"] = s.stockLeft();
-    return out;
+    static const ct::StateSchema<ZembrolaState> schema = [] {
+        using S = ZembrolaState;
+        ct::StateSchema<S> d("zembrola");
+        d.flag("showStockCount", &S::showStockCount)
+            .flag("doubleTapPlay", &S::doubleTapPlay)
+            .count("humanWins", &S::humanWins)
+            .count("computerWins", &S::computerWins);
+        for (int i = 0; i < 4; ++i)
+            d.cardSet(deskNames[i], [i](S& s) -> ct::CardSet& { return deskAt(s, i); }, handSize);
+        for (int i = 0; i < 4; ++i)
+            d.integer(std::string(deskNames[i]) + "SortMode", [i](S& s) -> int& { return deskAt(s, i).sortMode; },
+                      -1, 1);
+        d.card("trumpCard", &S::trumpCard, [](const S& s) { return s.trumpCard.hidden == 0; })
+            .card("stockCard", &S::stockCard)
+            .pack("deck", &S::deck)
+            .cardsOut("taken", &S::taken)
+            .integer("humanPoints", &S::humanPoints, -1, packPoints)
+            .integer("computerPoints", &S::computerPoints, -1, packPoints)
+            .integer("humanPenalty", &S::humanPenalty, 0, gameEndPenalty - 2)
+            .integer("computerPenalty", &S::computerPenalty, 0, gameEndPenalty - 2)
+            .integer("penaltyFactor", &S::penaltyFactor, 1, 2)
+            .integer("lastWinner", &S::lastWinner, -1, 1)
+            .integer("computerLeads", &S::computerLeads, -1, 1)
+            .flag("awaitingTap", &S::awaitingTap)
+            .integer("buttonPressed", &S::buttonPressed, 0, 2)
+            .derived("stockLeft", [](const S& s) { return s.stockLeft(); });
+        d.positionRules = ruleViolations;
+        return d;
+    }();
+    return schema;
 }
 
-void loadState(ZembrolaState& s, const json& fields)
+json stateToJson(const ZembrolaState& s)
 {
-    if (!fields.is_object())
-        throw std::invalid_argument("load: an object of fields is expected");
-    // Check every part first, so that a refused load changes nothing.
-    std::vector<std::pair<const IntField*, int>> ints;
-    for (const IntField& f : intFields) {
-        if (!fields.contains(f.name))
-            continue;
-        const json& v = fields.at(f.name);
-        if (!v.is_number_integer() || v.get<long long>() < f.low || v.get<long long>() > f.high)
-            throw std::invalid_argument(std::string(f.name) + ": a whole number from " + std::to_string(f.low) +
-                                        " to " + std::to_string(f.high) + " is expected");
-        ints.emplace_back(&f, v.get<int>());
-    }
-    std::vector<std::pair<int, std::vector<ct::CardValue>>> desks;
-    for (int i = 0; i < 4; ++i) {
-        if (!fields.contains(deskNames[i]))
-            continue;
-        auto cards = ct::parseCardList(fields.at(deskNames[i]), deskNames[i]);
-        if (cards.size() > static_cast<std::size_t>(handSize))
-            throw std::invalid_argument(std::string(deskNames[i]) + ": at most four cards");
-        desks.emplace_back(i, std::move(cards));
-    }
-    const ct::Card trump = fields.contains("trumpCard") ? ct::parseCard(fields.at("trumpCard"), s.trumpCard, "trumpCard")
-                                                        : s.trumpCard;
-    const ct::Card stock = fields.contains("stockCard") ? ct::parseCard(fields.at("stockCard"), s.stockCard, "stockCard")
-                                                        : s.stockCard;
-    const ct::Deck deck = fields.contains("deck") ? ct::parseDeck(fields.at("deck"), s.deck, "deck") : s.deck;
+    return stateSchema().toJson(s);
+}
 
-    for (const auto& [field, value] : ints)
-        s.*(field->member) = value;
-    s.trumpCard.suit = trump.suit;
-    s.trumpCard.rank = trump.rank;
-    s.trumpCard.setHidden(trump.hidden);
-    s.stockCard.setHidden(stock.hidden);
-    s.deck = deck;
-    for (int i = 0; i < 4; ++i)
-        deskNamed(s, i).setTrump(s.trumpSuit());
-    for (const auto& [i, cards] : desks)
-        ct::applyCardList(deskNamed(s, i), cards);
-
-    // The taken tricks are whatever is found nowhere else.
-    std::set<std::pair<int, int>> present;
-    for (int i = 0; i < 4; ++i)
-        for (const ct::Card& card : deskNamed(s, i).cards)
-            present.insert({card.suit, card.rank});
-    if (!s.trumpCard.hidden)
-        present.insert({s.trumpCard.suit, s.trumpCard.rank});
-    s.taken.clear();
-    for (int i = 0; i < s.deck.total(); ++i) {
-        const auto& slot = s.deck.slots()[static_cast<std::size_t>(i)];
-        if (!slot.present && !present.contains({slot.suit, slot.rank}))
-            s.taken.push_back(CardFace{slot.suit, slot.rank});
-    }
+void loadState(ZembrolaState& s, const json& fields, int back)
+{
+    ct::StateSchema<ZembrolaState> schema = stateSchema();
+    // A desk never grows past its room: refuse an overlong list before it is read into one.
+    if (fields.is_object())
+        for (const char* name : deskNames)
+            if (fields.contains(name) && fields.at(name).is_array() && fields.at(name).size() > handSize)
+                schema.fail(std::string(name) + " holds " + std::to_string(fields.at(name).size()) +
+                            " cards, more than 4");
+    schema.complete = [&schema](ZembrolaState& p, const json& given) { complete(schema, p, given); };
+    schema.reestablish = [back](ZembrolaState& live, const json&) { reestablish(live, back); };
+    schema.load(s, fields);
 }
 
 } // namespace zembrola

@@ -10,8 +10,6 @@
 #include "cards/status_line.hpp"
 #include "shell/shell.hpp"
 
-#include <cstdint>
-
 namespace zembrola {
 
 void TurnFlow::status(int id)
@@ -40,6 +38,7 @@ void TurnFlow::gameStep(int code)
 
 void TurnFlow::deal()
 {
+    s.deals.begin();
     ct::statusLine().clear();
     const int back = shell.cardBackIndex();
     setUpDesks(s, back);
@@ -95,12 +94,10 @@ bool TurnFlow::roundEnded()
     case RoundResult::notOver: break;
     }
     if (outcome.game == GameResult::humanWon) {
-        ++s.humanWins;
-        shell.settings().write("statu", static_cast<std::uint32_t>(s.humanWins));
+        shell.recordWin(ct::Winner::human);
         box(text::youWonGame);
     } else if (outcome.game == GameResult::computerWon) {
-        ++s.computerWins;
-        shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));
+        shell.recordWin(ct::Winner::computer);
         box(text::iWonGame);
     }
     if (outcome.game != GameResult::goesOn) {
@@ -113,9 +110,11 @@ bool TurnFlow::roundEnded()
 
 void TurnFlow::afterTrick()
 {
+    const auto deal = s.deals.current();
     clearRows(s);
     reportRefill(refillHands(s));
-    if (roundEnded())
+    roundEnded();
+    if (s.deals.stale(deal))
         return;
     if (s.computerLeads == 1 && !s.computerHand.empty())
         shell.sendGameMessage(step::computerLeads);

@@ -42,17 +42,6 @@ void ZembrolaGame::attach(ct::Shell& shell)
     flow_ = std::make_unique<TurnFlow>(state_, shell);
 }
 
-std::vector<ct::SettingBinding> ZembrolaGame::settings()
-{
-    auto onOff = [](int stored) { return stored != 0 ? 1 : 0; };
-    return {
-        {"statc", &state_.computerWins, true, nullptr},
-        {"statu", &state_.humanWins, true, nullptr},
-        {"cidc", &state_.showStockCount, true, onOff},
-        {"wc", &state_.doubleTapPlay, true, [](int) { return 0; }},
-    };
-}
-
 void ZembrolaGame::startValues(bool) {}
 
 void ZembrolaGame::windowCreated()
@@ -106,7 +95,7 @@ nlohmann::json ZembrolaGame::state() const
 
 void ZembrolaGame::load(const nlohmann::json& fields)
 {
-    loadState(state_, fields);
+    loadState(state_, fields, shell_ != nullptr ? shell_->cardBackIndex() : 0);
     penalties_ = PenaltyWatch{};
     if (shell_ != nullptr)
         shell_->window().invalidateAll();
@@ -114,9 +103,7 @@ void ZembrolaGame::load(const nlohmann::json& fields)
 
 std::vector<std::string> ZembrolaGame::consistencyViolations() const
 {
-    auto out = cardViolations(state_);
-    for (auto& v : ruleViolations(state_))
-        out.push_back(std::move(v));
+    auto out = stateSchema().violations(state_);
     for (auto& v : penalties_.check(state_))
         out.push_back(std::move(v));
     return out;

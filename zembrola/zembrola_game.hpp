@@ -20,7 +20,9 @@ public:
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override;
-    std::vector<ct::SettingBinding> settings() override;
+    // Stored settings: "cidc" with its check box 1009, "wc" written as 0, and the tally
+    // (computer wins, then the human's, in static 1004; "Clear" is button 1010).
+    ct::SettingsList settingsList() override;
     void startValues(bool showComputerHand) override;
     void windowCreated() override;
     void gameMessage(int code) override;
@@ -33,10 +35,6 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
-    // Options: both shared lists, "Show number of cards left" (1009); "wc" written as 0.
-    ct::OptionsDescription optionsDialog() override;
-    // Statistics: computer wins, then the human's, in static 1004; "Clear" is button 1010.
-    ct::StatisticsDescription statisticsDialog() override;
 
     // A new card back for both hands and the stock card.
     void applyCardBack(int back);

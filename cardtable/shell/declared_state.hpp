@@ -13,6 +13,7 @@
 #include <limits>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace ct {
@@ -107,8 +108,15 @@ public:
     }
     StateSchema& cardSet(std::string name, CardSet S::*member, int limit)
     {
+        return cardSet(std::move(name), [member](S& s) -> CardSet& { return s.*member; }, limit);
+    }
+    // A set reached through an accessor: a game's own set type derived from CardSet.
+    template <class Get>
+        requires std::is_invocable_r_v<CardSet&, Get, S&>
+    StateSchema& cardSet(std::string name, Get get, int limit)
+    {
         Field f = make(std::move(name), FieldKind::cardSet, 0, limit);
-        f.set = [member](S& s) -> CardSet& { return s.*member; };
+        f.set = get;
         fields_.push_back(std::move(f));
         return *this;
     }

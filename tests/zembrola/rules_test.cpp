@@ -146,28 +146,6 @@ TEST_F(StateTest, RefillDrawsTakerFirstAndTheTrumpCardLast)
     EXPECT_EQ(s().computerHand.count(), 4);
 }
 
-TEST_F(StateTest, FourTrumpRuleAfterRefill)
-{
-    struct Case {
-        Cards human, computer;
-        int leadsBefore, leadsAfter;
-    } cases[] = {
-        {{{S, 6}, {S, 7}, {S, 8}, {S, 9}}, {{H, 6}, {H, 7}, {H, 8}, {H, 9}}, 0, 1},
-        {{{H, J}, {H, Q}, {H, K}, {H, T}}, {{S, 6}, {S, 7}, {S, 8}, {S, 9}}, 1, 0},
-        {{{H, J}, {H, Q}, {H, K}, {H, T}}, {{H, 6}, {H, 7}, {H, 8}, {H, 9}}, 1, 0},   // both: the human
-        {{{H, J}, {H, Q}, {H, K}}, {{S, 6}, {S, 7}, {S, 8}}, 1, 1},                   // three are not four
-    };
-    setStock(0);
-    setTrump(H, A, 1);
-    for (const Case& c : cases) {
-        setCards(s().humanHand, c.human);
-        setCards(s().computerHand, c.computer);
-        s().computerLeads = c.leadsBefore;
-        refillHands(s());
-        EXPECT_EQ(s().computerLeads, c.leadsAfter);
-    }
-}
-
 TEST_F(StateTest, RefillReportsUnequalHands)
 {
     setStock(0);
@@ -175,52 +153,6 @@ TEST_F(StateTest, RefillReportsUnequalHands)
     setCards(s().humanHand, {{S, 6}});
     setCards(s().computerHand, {{S, 7}, {S, 8}});
     EXPECT_EQ(refillHands(s()), handsUnequalAfter);
-}
-
-TEST_F(StateTest, FinishRoundChargesTheLoserAndEndsTheGameAtTwelve)
-{
-    struct Case {
-        int human, computer, factor, humanPenaltyBefore, computerPenaltyBefore;
-        RoundResult round;
-        GameResult game;
-        int humanPenalty, computerPenalty, factorAfter, lastWinner;
-    } cases[] = {
-        {60, 60, 1, 2, 0, RoundResult::draw, GameResult::goesOn, 2, 0, 2, 1},
-        {59, 61, 1, 0, 0, RoundResult::computerWon, GameResult::goesOn, 2, 0, 1, 1},
-        {31, 89, 2, 0, 0, RoundResult::computerWon, GameResult::goesOn, 4, 0, 1, 1},
-        {30, 90, 1, 0, 0, RoundResult::computerWon, GameResult::goesOn, 4, 0, 1, 1},
-        {0, 120, 1, 0, 4, RoundResult::computerWon, GameResult::goesOn, 4, 4, 1, 1},
-        {-1, 120, 1, 0, 0, RoundResult::computerWon, GameResult::goesOn, 6, 0, 1, 1},
-        {120, -1, 2, 0, 0, RoundResult::humanWon, GameResult::humanWon, 0, 12, 1, 0},   // 12 at once
-        {61, 59, 1, 8, 10, RoundResult::humanWon, GameResult::humanWon, 8, 12, 1, 0},
-        {40, 80, 1, 10, 0, RoundResult::computerWon, GameResult::computerWon, 12, 0, 1, 1},
-        {80, 40, 1, 0, 8, RoundResult::humanWon, GameResult::goesOn, 0, 10, 1, 0},
-    };
-    setStock(0);
-    setTrump(H, A, 1);
-    for (const Case& c : cases) {
-        s().humanPoints = c.human;
-        s().computerPoints = c.computer;
-        s().penaltyFactor = c.factor;
-        s().humanPenalty = c.humanPenaltyBefore;
-        s().computerPenalty = c.computerPenaltyBefore;
-        s().lastWinner = 1;
-        s().buttonPressed = 2;
-        const RoundOutcome outcome = finishRound(s());
-        const std::string which = std::to_string(c.human) + ":" + std::to_string(c.computer);
-        EXPECT_EQ(outcome.round, c.round) << which;
-        EXPECT_EQ(outcome.game, c.game) << which;
-        EXPECT_EQ(s().humanPenalty, c.humanPenalty) << which;
-        EXPECT_EQ(s().computerPenalty, c.computerPenalty) << which;
-        EXPECT_EQ(s().penaltyFactor, c.factorAfter) << which;
-        EXPECT_EQ(s().lastWinner, c.lastWinner) << which;
-        EXPECT_EQ(s().humanPoints, -1);
-        EXPECT_EQ(s().buttonPressed, 0);
-    }
-    s().penaltyFactor = 2;
-    endGame(s());
-    EXPECT_EQ(s().humanPenalty + s().computerPenalty, 0);
-    EXPECT_EQ(s().penaltyFactor, 1);
 }
 
 TEST_F(StateTest, RoundGoesOnWhileAnyCardIsLeft)
