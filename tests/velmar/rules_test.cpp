@@ -1,6 +1,5 @@
 // Velmar rules a replay pins only at length: beating, matching several cards and who starts. The
-// deal, refilling and the computer player are pinned by the replays (game-*, refill-order,
-// computer-thresholds and the rest).
+// deal and refilling are pinned by the game-* and refill-order replays.
 #include "velmar_fixture.hpp"
 
 #include "velmar/rules.hpp"
