@@ -1,9 +1,4 @@
 // The framework's test table program.
-#include "shell/run_program.hpp"
-#include "tabletest/table_test.hpp"
+int runTableTest(int argc, char** argv);
 
-int main(int argc, char** argv)
-{
-    tabletest::TableTestGame game;
-    return ct::runProgram(game, argc, argv);
-}
+int main(int argc, char** argv) { return runTableTest(argc, argv); }

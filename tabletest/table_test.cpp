@@ -1,240 +1,177 @@
-// The test table: deal, select, redeal, a question box, state and load, consistency checks.
-#include "tabletest/table_test.hpp"
-
-#include "cards/card_json.hpp"
+// The framework's sample game and test table: everything a game writes, at its smallest.
 #include "cards/card_render.hpp"
 #include "cards/random.hpp"
-#include "cards/status_line.hpp"
+#include "cards/table_elements.hpp"
 #include "platform/density.hpp"
+#include "shell/declared_state.hpp"
+#include "shell/run_program.hpp"
+#include "shell/shell.hpp"
+#include "shell/step_guard.hpp"
 
-#include <set>
-#include <stdexcept>
-
-namespace tabletest {
+namespace {
 
 using namespace ct;
 
-TableTestGame::TableTestGame()
-{
-    info_.id = "tabletest";
-    info_.registryKey = "Software\\qv\\tabletest";
-    info_.strings = {{1, "Table Test"}, {2, "file:tabletest.0409.htm#%d"}, {3, "TableTest"}, {4, "About"}};
-    info_.aboutTemplate = "%s\nVersion %d.%d\n\nThe card framework's test table.";
-    info_.doubleTaps = true;
-    info_.accelerators = {{Accelerator::Kind::altKey, 'N', command::newGame},
-                          {Accelerator::Kind::altChar, '/', command::about},
-                          {Accelerator::Kind::altF4, 0, command::exit}};
-    info_.buttonIcons = {};
-    info_.cardStyle = defaultCardStyle();
-    info_.statusRegion = StatusRegion{Rect{2, 198, 240, 260}, Rect{2, 198, 240, 237}, textLeft};
-}
+// The game's one message: deal the row afresh.
+inline constexpr int dealStep = 0;
+inline constexpr int rowSize = 10;
 
-void TableTestGame::startValues(bool showComputerHand)
-{
-    table_.showFaceUp = showComputerHand ? 1 : 0;
-}
+// Table elements, in design units.
+inline constexpr TapArea dealButton{{200, 150, 236, 172}};
 
-void TableTestGame::windowCreated()
-{
-    // Cards built before the screen density was known have the wrong size: build them now.
-    table_.packCard = Card{};
-    Window& window = shell_->window();
-    table_.row.window = &window;
-    table_.row.sortMode = -1;
-    table_.row.spread = 2;
-    table_.row.perRow = 7;
-    table_.row.originX = scaleX(rowOriginX);
-    table_.row.originY = scaleY(rowOriginY);
-    table_.row.setBack(shell_->cardBackIndex());
-    table_.deck.setUp(PackTemplate::Standard36);
-    seedRandom();
-    // Written once per run, at once: a stored value that every run reads and changes.
-    ++table_.starts;
-    shell_->settings().write("starts", static_cast<std::uint32_t>(table_.starts));
-    window.setTitle(shell_->string(1));
-    shell_->sendGameMessage(dealStep);
-}
+// The program's state: a dealt row to tap, the pack and its face-down card.
+struct Table {
+    CardSet row;
+    Deck deck;
+    Card packCard;              // the pack's picture, not one of its cards
+    int deals = 0;              // deals since the program started
+    int starts = 0;             // stored as "starts": the program's starts, across runs
+    int showFaceUp = 0;         // "k5W" or the Options switch: the pack card face up
+    StepGuard dealt;            // a question asked during one deal is not acted on in the next
+};
 
-void TableTestGame::placePackCard()
-{
-    Card& pack = table_.packCard;
-    pack.setWindow(&shell_->window());
-    pack.suit = 1;
-    pack.rank = 14;
-    pack.faceDown = table_.showFaceUp ? 0 : 1;
-    pack.back = shell_->cardBackIndex();
-    pack.hidden = table_.deck.remaining() > 0 ? 0 : 1;
-    pack.moveTo(scaleX(packX), scaleY(packY));
-    pack.invalidate();
-}
-
-void TableTestGame::deal()
-{
-    table_.deck.reset();
-    table_.row.clear();
-    for (int i = 0; i < rowSize; ++i) {
-        int rank = 0, suit = 0;
-        if (table_.deck.draw(rank, suit) < 0)
-            break;
-        table_.row.append(suit, rank);
+class TableTestGame : public Game {
+public:
+    TableTestGame()
+    {
+        schema_.cardSet("row", &Table::row, rowSize).pack("deck", &Table::deck).card("pack", &Table::packCard);
+        schema_.count("deals", &Table::deals).count("starts", &Table::starts).flag("showFaceUp", &Table::showFaceUp);
+        // Taps select at most one card of the row.
+        schema_.positionRules = [](const Table& t) {
+            return std::vector<std::string>(t.row.countSelected() > 1, "more than one card selected"); };
+        schema_.reestablish = [this](Table&, const nlohmann::json&) { placePackCard(); };
     }
-    table_.row.relayout();
-    placePackCard();
-    ++table_.deals;
-    statusLine().set("Dealt %d cards, %d left", table_.row.count(), table_.deck.remaining());
-    shell_->window().invalidateAll();
-}
 
-void TableTestGame::gameMessage(int code)
-{
-    if (code == dealStep)
-        deal();
-}
+    const ProgramInfo& info() const override { return info_; }
+    void attach(Shell& shell) override { shell_ = &shell; }
+    void startValues(bool showComputerHand) override { t_.showFaceUp = showComputerHand ? 1 : 0; }
 
-void TableTestGame::newGame()
-{
-    shell_->sendGameMessage(dealStep);
-}
+    SettingsList settingsList() override
+    {
+        SettingsList list{.optionsHeight = 76};
+        // Stored for scripts to read back; a run starts face down unless "k5W" is given.
+        Setting faceUp = checkBox("faceup", &t_.showFaceUp, {1009, {}, "Show the pack face up", 3, 62, 118, 10}, 0);
+        faceUp.readAtStartUp = faceUp.inStateDump = false;
+        faceUp.onChange = OnChange::call;
+        faceUp.changed = [this] { placePackCard(); };
+        list.rows = {faceUp, tally("statc", nullptr, "Computer"), tally("statu", nullptr, "Human "),
+                     stored("starts", &t_.starts)};
+        list.setBack = [this](int back) { t_.row.setBack(back), placePackCard(); };
+        return list;
+    }
 
-Rect TableTestGame::dealButton() const
-{
-    return scaleRect(dealButtonDesign);
-}
+    void windowCreated() override
+    {
+        // Cards built before the screen density was known have the wrong size: build them now.
+        t_.packCard = Card{};
+        t_.row.window = &shell_->window();
+        // Dealt order, side by side, seven to a row.
+        t_.row.sortMode = -1, t_.row.spread = 2, t_.row.perRow = 7;
+        t_.row.originX = scaleX(10), t_.row.originY = scaleY(60);
+        t_.row.setBack(shell_->cardBackIndex());
+        t_.deck.setUp(PackTemplate::Standard36);
+        seedRandom();
+        // Written at once: a stored value that every run reads and changes.
+        shell_->settings().write("starts", static_cast<std::uint32_t>(++t_.starts));
+        shell_->window().setTitle(shell_->string(1));
+        shell_->sendGameMessage(dealStep);
+    }
 
-void TableTestGame::stylusDown(int x, int y)
-{
-    if (statusLine().isShown())
+    void gameMessage(int code) override
+    {
+        if (code != dealStep)
+            return;
+        t_.dealt.begin();
+        t_.deck.reset();
+        t_.row.clear();
+        for (int i = 0, rank = 0, suit = 0; i < rowSize && t_.deck.draw(rank, suit) >= 0; ++i)
+            t_.row.append(suit, rank);
+        t_.row.relayout();
+        placePackCard();
+        ++t_.deals;
+        statusLine().set("Dealt %d cards, %d left", t_.row.count(), t_.deck.remaining());
+        shell_->window().invalidateAll();
+    }
+
+    void newGame() override { shell_->sendGameMessage(dealStep); }
+
+    void stylusDown(int x, int y) override
+    {
         statusLine().clear();
-    if (pointInRect(x, y, dealButton())) {
-        shell_->sendGameMessage(dealStep);
-        return;
+        if (dealButton.hit(x, y))
+            return shell_->sendGameMessage(dealStep);
+        if (const int index = t_.row.pickAt(x, y); index > 0)
+            statusLine().set(t_.row.at(index).selected ? "Card %d selected" : "Card %d put back", index);
     }
-    const int index = table_.row.pickAt(x, y);
-    if (index > 0)
-        statusLine().set(table_.row.at(index).selected ? "Card %d selected" : "Card %d put back", index);
-}
 
-void TableTestGame::doubleTap(int x, int y)
-{
-    // The first tap of the pair has already selected or put back the card.
-    if (table_.row.cardAt(x, y) == 0)
-        return;
-    const MsgBoxAnswer answer =
-        shell_->window().messageBox("Deal again?", shell_->string(1), MsgBoxButtons::yesNo, MsgBoxIcon::question);
-    if (answer == MsgBoxAnswer::yes)
-        shell_->sendGameMessage(dealStep);
-}
-
-void TableTestGame::drawTable(Canvas& canvas)
-{
-    const DrawingResources& res = drawingResources();
-    const Rect button = dealButton();
-    canvas.fillRect(button, res.white);
-    canvas.fillRect(Rect{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1}, res.grey);
-    canvas.drawTextInRect(ct::textFont(), "Deal", button, textCenter | textVCenter, res.black);
-    table_.packCard.drawCard(canvas);
-    table_.row.drawAll(canvas);
-    canvas.drawTextInRect(ct::textFont(), std::to_string(table_.deck.remaining()), scaleRect(200, 46, 240, 60),
-                          textCenter | textVCenter, res.white);
-    statusLine().draw(canvas);
-}
-
-void TableTestGame::tearDown()
-{
-    table_.row.clear();
-}
-
-nlohmann::json TableTestGame::state() const
-{
-    return {{"row", toJson(table_.row)},
-            {"deck", toJson(table_.deck)},
-            {"pack", toJson(table_.packCard)},
-            {"deals", table_.deals},
-            {"starts", table_.starts},
-            {"showFaceUp", table_.showFaceUp}};
-}
-
-void TableTestGame::load(const nlohmann::json& fields)
-{
-    for (const auto& item : fields.items())
-        if (item.key() != "row" && item.key() != "deck")
-            throw std::invalid_argument("unknown field \"" + item.key() + "\" (row and deck can be loaded)");
-    // Everything is checked before anything changes, so a refused load leaves the table as it was.
-    std::vector<CardValue> row;
-    for (const Card& card : table_.row.cards)
-        row.push_back(CardValue{card.suit, card.rank, card.selected});
-    if (fields.contains("row"))
-        row = parseCardList(fields["row"], "row");
-    Deck deck = table_.deck;
-    if (fields.contains("deck"))
-        deck = parseDeck(fields["deck"], table_.deck, "deck");
-    if (static_cast<int>(row.size()) > rowSize)
-        throw std::invalid_argument("row: at most " + std::to_string(rowSize) + " cards");
-    std::set<std::pair<int, int>> seen;
-    for (const CardValue& card : row) {
-        if (!seen.emplace(card.suit, card.rank).second)
-            throw std::invalid_argument("row: a card is there twice");
-        bool inPack = false;
-        for (int i = 0; i < deck.total(); ++i) {
-            const Deck::Slot& slot = deck.slots()[static_cast<std::size_t>(i)];
-            if (slot.suit == card.suit && slot.rank == card.rank) {
-                inPack = true;
-                if (slot.present)
-                    throw std::invalid_argument("row: a card is also in the deck");
-            }
-        }
-        if (!inPack)
-            throw std::invalid_argument("row: a card that is not in the 36-card pack");
+    void doubleTap(int x, int y) override
+    {
+        // The first tap of the pair has already selected or put back the card.
+        if (t_.row.cardAt(x, y) == 0)
+            return;
+        const auto deal = t_.dealt.current();
+        const MsgBoxAnswer answer = shell_->window().messageBox("Deal again?", shell_->string(1), MsgBoxButtons::yesNo,
+                                                                MsgBoxIcon::question);
+        if (answer == MsgBoxAnswer::yes && !t_.dealt.stale(deal))
+            shell_->sendGameMessage(dealStep);
     }
-    if (static_cast<int>(row.size()) + deck.remaining() != deck.total())
-        throw std::invalid_argument("row and deck together must hold all " + std::to_string(deck.total()) + " cards");
-    applyCardList(table_.row, row);
-    table_.deck = deck;
-    placePackCard();
-}
 
-std::vector<std::string> TableTestGame::consistencyViolations() const
-{
-    std::vector<std::string> violations;
-    const Deck& deck = table_.deck;
-    if (deck.total() != 36)
-        violations.push_back("the pack holds " + std::to_string(deck.total()) + " cards, not 36");
-    std::multiset<std::pair<int, int>> cards;
-    for (const Card& card : table_.row.cards)
-        cards.emplace(card.suit, card.rank);
-    int present = 0;
-    for (int i = 0; i < deck.total(); ++i) {
-        const Deck::Slot& slot = deck.slots()[static_cast<std::size_t>(i)];
-        if (slot.present) {
-            ++present;
-            cards.emplace(slot.suit, slot.rank);
-        }
+    void drawTable(Canvas& canvas) override
+    {
+        const DrawingResources& res = drawingResources();
+        const Rect button = scaleRect(dealButton.area);
+        canvas.fillRect(button, res.white);
+        canvas.fillRect(Rect{button.left + 1, button.top + 1, button.right - 1, button.bottom - 1}, res.grey);
+        TextBox{dealButton.area}.draw(canvas, "Deal", res.black);
+        t_.packCard.drawCard(canvas);
+        t_.row.drawAll(canvas);
+        TextBox{{200, 46, 240, 60}}.drawNumber(canvas, t_.deck.remaining(), res.white);
+        statusLine().draw(canvas);
     }
-    if (present != deck.remaining())
-        violations.push_back("the deck counts " + std::to_string(deck.remaining()) + " cards but holds " +
-                             std::to_string(present));
-    for (int i = 0; i < deck.total(); ++i) {
-        const Deck::Slot& slot = deck.slots()[static_cast<std::size_t>(i)];
-        const auto n = cards.count({slot.suit, slot.rank});
-        if (n != 1)
-            violations.push_back("card " + std::to_string(slot.rank) + "/" + std::to_string(slot.suit) + " is there " +
-                                 std::to_string(n) + " times");
+
+    nlohmann::json state() const override { return schema_.toJson(t_); }
+    void load(const nlohmann::json& fields) override { schema_.load(t_, fields); }
+    std::vector<std::string> consistencyViolations() const override { return schema_.violations(t_); }
+
+    std::vector<Rect> monkeyTargets() const override
+    {
+        std::vector<Rect> targets;
+        for (const Card& card : t_.row.cards)
+            targets.push_back(card.bounds);
+        targets.insert(targets.end(), {scaleRect(dealButton.area), t_.packCard.bounds});
+        return targets;
     }
-    if (cards.size() != 36)
-        violations.push_back(std::to_string(cards.size()) + " cards accounted for, not 36");
-    if (table_.row.countSelected() > 1)
-        violations.push_back("more than one card selected");
-    return violations;
-}
 
-std::vector<Rect> TableTestGame::monkeyTargets() const
+private:
+    void placePackCard()
+    {
+        Card& pack = t_.packCard;
+        pack.setWindow(&shell_->window());
+        pack.suit = 1, pack.rank = 14, pack.back = shell_->cardBackIndex();
+        pack.faceDown = t_.showFaceUp ? 0 : 1, pack.hidden = t_.deck.remaining() > 0 ? 0 : 1;
+        pack.moveTo(scaleX(205), scaleY(2));
+        pack.invalidate();
+    }
+
+    const ProgramInfo info_{
+        .id = "tabletest",
+        .registryKey = "Software\\qv\\tabletest",
+        .strings = {{1, "Table Test"}, {2, "file:tabletest.0409.htm#%d"}, {3, "TableTest"}, {4, "About"}},
+        .aboutTemplate = "%s\nVersion %d.%d\n\nThe card framework's test table.",
+        .accelerators = {{Accelerator::Kind::altKey, 'N', command::newGame},
+                         {Accelerator::Kind::altChar, '/', command::about},
+                         {Accelerator::Kind::altF4, 0, command::exit}},
+        .cardStyle = defaultCardStyle(),
+        .statusRegion = {Rect{2, 198, 240, 260}, Rect{2, 198, 240, 237}, textLeft}};
+    Shell* shell_ = nullptr;
+    Table t_;
+    StateSchema<Table> schema_{"tabletest"};
+};
+
+} // namespace
+
+int runTableTest(int argc, char** argv)
 {
-    std::vector<Rect> targets;
-    for (const Card& card : table_.row.cards)
-        targets.push_back(card.bounds);
-    targets.push_back(dealButton());
-    targets.push_back(table_.packCard.bounds);
-    return targets;
+    TableTestGame game;
+    return runProgram(game, argc, argv);
 }
-
-} // namespace tabletest

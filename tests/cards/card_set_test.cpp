@@ -221,6 +221,14 @@ TEST_F(CardSetTest, OldPlacesAreRepaintedWhenCardsMoveOrGo)
     // The third card's old place must be repainted, or the table would still show it there.
     EXPECT_TRUE(window.wasInvalidated(Rect{56, 0, 84, 40}));
 
+    // A set laid out elsewhere (a new origin or fan) repaints where its cards were.
+    window.invalidated.clear();
+    set.originX = 100;
+    set.relayout();
+    EXPECT_TRUE(window.wasInvalidated(Rect{0, 0, 28, 40}));
+    set.originX = 0;
+    set.relayout();
+
     window.invalidated.clear();
     set.clear();
     EXPECT_TRUE(window.wasInvalidated(Rect{0, 0, 28, 40}));

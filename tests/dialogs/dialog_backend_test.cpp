@@ -1,5 +1,5 @@
-// A dialog run by the SDL window's nested event loop (the headless one is run by whole-program
-// scripts in tabletest_options_test.cpp).
+// A dialog run by the SDL window's nested event loop (the headless one is run by the
+// test table's golden replays).
 #include "cards/card_render.hpp"
 #include "platform/dialog.hpp"
 #include "platform/sdl_window.hpp"

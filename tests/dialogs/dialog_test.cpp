@@ -1,4 +1,5 @@
-// The dialog manager's model: layout, input by stylus and keys, script operations and state.
+// The dialog manager's model: layout and input by stylus and keys. Script operations and the
+// dialog event are pinned by the test table's options replay.
 #include "platform/dialog.hpp"
 
 #include "platform/density.hpp"
@@ -266,71 +267,6 @@ TEST_F(DialogModel, ComboOpensPicksAndClosesWithoutEndingTheDialog)
     // Closed, the arrows change the selection at once.
     dialog.key(DialogKey::down);
     EXPECT_EQ(dialog.selection(1015), 2);
-}
-
-TEST_F(DialogModel, ScriptOperationsActLikeTheUser)
-{
-    EXPECT_EQ(dialog.check(1011, 1), "");
-    EXPECT_EQ(dialog.isChecked(1011), 1);
-    EXPECT_EQ(dialog.check(1011, 1), "");   // already ticked: no click
-    EXPECT_EQ(recorder.commands.size(), 1u);
-    EXPECT_EQ(dialog.select(1006, 3), "");
-    EXPECT_EQ(dialog.selection(1006), 3);
-    EXPECT_EQ(dialog.select(1015, 0), "");
-    EXPECT_EQ(dialog.click(1012), "");
-    EXPECT_EQ(recorder.commands, (std::vector<Command>{{1011, ct::dlg::buttonClicked},
-                                                          {1006, ct::dlg::selectionChanged},
-                                                          {1015, ct::dlg::selectionChanged},
-                                                          {1012, ct::dlg::buttonClicked}}));
-    EXPECT_EQ(dialog.click(1011), "");
-    EXPECT_EQ(dialog.isChecked(1011), 0);
-    EXPECT_EQ(dialog.ok(), "");
-    EXPECT_EQ(dialog.result(), ct::dlg::idOk);
-}
-
-TEST_F(DialogModel, ScriptOperationsReportBadRequestsAndChangeNothing)
-{
-    EXPECT_EQ(dialog.check(999, 1), "the dialog has no control 999");
-    EXPECT_EQ(dialog.check(1003, 1), "control 1003 is not a check box");
-    EXPECT_EQ(dialog.check(1011, 2), "a check box is set with 0 or 1, not 2");
-    EXPECT_EQ(dialog.select(1003, 5), "control 1003 has no item 5 (it has 5)");
-    EXPECT_EQ(dialog.select(1003, -1), "control 1003 has no item -1 (it has 5)");
-    EXPECT_EQ(dialog.select(1011, 0), "control 1011 is not a list or combo box");
-    EXPECT_EQ(dialog.click(1003), "control 1003 cannot be clicked");
-    EXPECT_EQ(dialog.click(ct::dlg::idStatic), "the dialog has no control -1");
-    EXPECT_TRUE(recorder.commands.empty());
-    EXPECT_EQ(dialog.selection(1003), ct::dlg::lbErr);
-    EXPECT_EQ(dialog.isChecked(1011), 0);
-
-    EXPECT_EQ(dialog.cancel(), "");
-    EXPECT_EQ(dialog.result(), ct::dlg::idCancel);
-    for (const std::string& error : {dialog.ok(), dialog.cancel(), dialog.check(1011, 1), dialog.select(1003, 0),
-                                     dialog.click(1012)})
-        EXPECT_EQ(error, "no dialog is open");
-}
-
-TEST_F(DialogModel, StateGivesEachControlTheFieldsThatApply)
-{
-    dialog.select(1003, 4);
-    dialog.check(1011, 1);
-    const nlohmann::json state = dialog.state();
-    EXPECT_EQ(state["event"], "dialog");
-    EXPECT_EQ(state["template"], 130);
-    EXPECT_EQ(state["title"], "Options");
-    const nlohmann::json& c = state["controls"];
-    ASSERT_EQ(c.size(), 7u);
-    EXPECT_EQ(c[0], (nlohmann::json{{"id", -1}, {"kind", "static"}, {"text", "Card back              Background"}}));
-    EXPECT_EQ(c[1], (nlohmann::json{{"id", 1003},
-                                    {"kind", "list"},
-                                    {"items", {"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}},
-                                    {"selection", 4}}));
-    EXPECT_EQ(c[2]["selection"], -1);
-    EXPECT_EQ(c[3], (nlohmann::json{{"id", 1011}, {"kind", "check"}, {"text", "Show the number of cards left"},
-                                    {"checked", 1}}));
-    EXPECT_EQ(c[5]["kind"], "combo");
-    EXPECT_EQ(c[5]["text"], "Thrown up. Transfer");
-    EXPECT_EQ(c[5]["selection"], 1);
-    EXPECT_EQ(c[6], (nlohmann::json{{"id", 1012}, {"kind", "button"}, {"text", "Clear"}}));
 }
 
 } // namespace

@@ -14,43 +14,6 @@ namespace {
 
 using OptionsDialog = dialog_test::DialogFixture;
 
-TEST_F(OptionsDialog, OpensFullScreenWithListsUnselectedAndBoxesFromTheSettings)
-{
-    dialog_test::TypeProgram program{shell};
-    program.type = 3;
-    program.cidc = 1;
-    program.spread = 5;
-    shell.strings[319] = "Plaiting";
-    shell.strings[327] = "Navy";   // the program's own string wins over the shared name
-    nlohmann::json state;
-    run(program.options(), [&](ct::Dialog& d) { state = d.state(); });
-
-    EXPECT_EQ(state["title"], "Options");
-    EXPECT_EQ(shell.fakeWindow.lastFrame, (ct::Rect{0, 0, 240, 320}));
-    const auto& c = state["controls"];
-    ASSERT_EQ(c.size(), 8u);   // heading, two lists and the program's five controls
-    EXPECT_EQ(c[1]["items"], (nlohmann::json{"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}));
-    EXPECT_EQ(c[1]["selection"], -1);
-    EXPECT_EQ(c[2]["id"], 1006);
-    EXPECT_EQ(c[2]["items"], (nlohmann::json{"Green", "Black", "DarkRed", "Navy", "Gray"}));
-    EXPECT_EQ(c[2]["selection"], -1);
-    EXPECT_EQ(c[3]["checked"], 1);   // 1011 "cidc" 1
-    EXPECT_EQ(c[4]["checked"], 0);   // 1008 "wc" 0
-    EXPECT_EQ(c[6]["selection"], 3);
-    EXPECT_EQ(c[6]["text"], "Bulk. Transfer");
-    EXPECT_EQ(c[7]["checked"], 1);   // 1014: spread 5
-
-    // A program without rows of its own gets the shared rows with colour list 1005.
-    run(ct::defaultOptionsDescription(), [&](ct::Dialog& d) {
-        state = d.state();
-        d.select(1005, 1);
-        d.ok();
-    });
-    ASSERT_EQ(state["controls"].size(), 3u);
-    EXPECT_EQ(shell.colorIndex, 1);
-    EXPECT_EQ(stored("blackbg"), 1u);
-}
-
 TEST_F(OptionsDialog, OkStoresAndWritesEveryValueOfTheDialog)
 {
     dialog_test::TypeProgram program{shell};

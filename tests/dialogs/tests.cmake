@@ -9,8 +9,3 @@ add_unit_tests(dialog_tests
   LIBS cardtable)
 # The pictures of the dialogs land here, to be looked at.
 target_compile_definitions(dialog_tests PRIVATE QV_DIALOG_SHOTS="${CMAKE_CURRENT_BINARY_DIR}/dialog_shots")
-# The test table's dialogs through the whole program (its own process: it sets the screen
-# density and drawing resources for the run).
-add_unit_tests(dialog_tabletest_tests
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/tabletest_options_test.cpp
-  LIBS tabletest_game)

@@ -82,6 +82,11 @@ TEST(TabletestHeadless, ShotsShowTheTableAndTheCardsWhereTheyLie)
         EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
         EXPECT_NE(shot.at(scaled(dpi, 219), scaled(dpi, 22)), green);         // the face-down pack
     }
+    // A colour chosen in Options repaints the whole table.
+    ScratchDir dir;
+    const auto file = dir / "red.png";
+    ASSERT_EQ(headless(dir, "menu options\nselect 1005 2\nok\nshot " + file.string() + "\n").status, 0);
+    EXPECT_EQ(Picture(file).at(0, 0), (Pixel{128, 0, 0}));
 }
 
 // QV_CONFIG_DIR stands in for --config-dir.

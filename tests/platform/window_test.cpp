@@ -1,5 +1,5 @@
 // The shared window through its headless backend: invalidation and painting, destruction,
-// titles, message box answers, pauses and modal layers.
+// titles, pauses and modal layers (message box answers show in every replay's transcript).
 #include "platform/headless_window.hpp"
 
 #include <gtest/gtest.h>
@@ -94,44 +94,6 @@ TEST(WindowLifetime, DestroyRunsOnceAndSilencesTheWindow)
     window.invalidateAll();
     EXPECT_FALSE(window.paintIfInvalid());
     EXPECT_TRUE(rec.messages.empty());
-}
-
-TEST(HeadlessMessageBoxes, QueuedAnswersDefaultsAndReports)
-{
-    Recorder rec;
-    HeadlessWindow window(smallGeometry(), rec.sink());
-    // Unanswered: OK, or Yes for a question.
-    EXPECT_EQ(window.messageBox("You win!", "", MsgBoxButtons::ok, MsgBoxIcon::information), MsgBoxAnswer::ok);
-    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
-    // Queued answers are used in order, one per box.
-    window.queueAnswer(MsgBoxAnswer::no);
-    window.queueAnswer(MsgBoxAnswer::yes);
-    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::no);
-    EXPECT_EQ(window.messageBox("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
-    // An answer the box cannot give is turned into one it can.
-    window.queueAnswer(MsgBoxAnswer::no);
-    EXPECT_EQ(window.messageBox("I win!", "", MsgBoxButtons::ok, MsgBoxIcon::information), MsgBoxAnswer::ok);
-    window.queueAnswer(MsgBoxAnswer::ok);
-    EXPECT_EQ(window.messageBox("Again?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question), MsgBoxAnswer::yes);
-    EXPECT_EQ(window.queuedAnswers(), 0u);
-
-    ASSERT_EQ(rec.events.size(), 6u);
-    EXPECT_EQ(rec.events[0], (json{{"event", "msgbox"},
-                                   {"text", "You win!"},
-                                   {"caption", ""},
-                                   {"buttons", "ok"},
-                                   {"icon", "information"},
-                                   {"answer", "ok"}}));
-    EXPECT_EQ(rec.events[2]["buttons"], "yesno");
-    EXPECT_EQ(rec.events[2]["icon"], "question");
-    EXPECT_EQ(rec.events[2]["answer"], "no");
-    EXPECT_EQ(rec.events[4]["answer"], "ok") << "the answer given, not the one queued";
-
-    // A chooser (random play) overrides the queue.
-    window.setAnswerChooser([](MsgBoxButtons) { return MsgBoxAnswer::no; });
-    window.queueAnswer(MsgBoxAnswer::yes);
-    EXPECT_EQ(window.messageBox("q", "c", MsgBoxButtons::yesNo, MsgBoxIcon::none), MsgBoxAnswer::no);
-    EXPECT_EQ(rec.events.back()["icon"], "none");
 }
 
 TEST(HeadlessReports, TitlePauseHelpAndModalLayers)

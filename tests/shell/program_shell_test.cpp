@@ -58,7 +58,7 @@ TEST_F(ShellTest, StartUpReadsSettingsInTheProgramsOrder)
     store->write(game.info().registryKey, "cidc", 1);
     store->write(game.info().registryKey, "hidev", 5);   // not read at start-up
     store->write(game.info().registryKey, "blackbg", 3);
-    store->write(game.info().registryKey, "back", 77);   // damaged: falls back to the first back
+    store->write(game.info().registryKey, "back", 5);    // one past the last back: falls back to the first
     start(true);
     EXPECT_EQ(game.cidc, 1);
     EXPECT_EQ(game.cc, 100);       // a stored 0 comes back through the binding's conversion

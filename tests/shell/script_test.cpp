@@ -1,5 +1,5 @@
-// The headless script: parsing, errors, command scopes, painting between lines, the program's
-// commands, and random play.
+// The headless script's runner: errors, command scopes, painting between lines, a program that
+// throws, and random play (the commands themselves are pinned by the test table's replays).
 #include "shell/script_runner.hpp"
 
 #include "cards/random.hpp"
@@ -67,50 +67,6 @@ protected:
 };
 
 } // namespace
-
-TEST(ScriptParse, WordsCommentsAndBlankLines)
-{
-    ScriptLine line;
-    EXPECT_FALSE(ScriptRunner::parse("", 1, line));
-    EXPECT_FALSE(ScriptRunner::parse("   \t\r", 1, line));
-    EXPECT_FALSE(ScriptRunner::parse("# tap 1 2", 1, line));
-    EXPECT_FALSE(ScriptRunner::parse("   # indented comment", 1, line));
-    ASSERT_TRUE(ScriptRunner::parse("  tap   10  20 \r", 7, line));
-    EXPECT_EQ(line.number, 7);
-    EXPECT_EQ(line.command, "tap");
-    EXPECT_EQ(line.rest, "10  20");
-    EXPECT_EQ(line.words, (std::vector<std::string>{"10", "20"}));
-    ASSERT_TRUE(ScriptRunner::parse("load {\"a\": [1, 2]}", 1, line));
-    EXPECT_EQ(line.rest, "{\"a\": [1, 2]}");
-    ASSERT_TRUE(ScriptRunner::parse("shot my shot.png", 1, line));
-    EXPECT_EQ(line.rest, "my shot.png");
-}
-
-TEST(ScriptPoints, MustBeWholeNumbersOnTheTable)
-{
-    ScriptLine line;
-    int x = 0, y = 0;
-    ASSERT_TRUE(ScriptRunner::parse("tap 0 293", 1, line));
-    parsePoint(line, Size{240, 294}, x, y);
-    EXPECT_EQ(x, 0);
-    EXPECT_EQ(y, 293);
-    for (const char* bad : {"tap", "tap 1", "tap 1 2 3", "tap a 2", "tap 1.5 2", "tap -1 2", "tap 240 2", "tap 1 294",
-                            "tap 99999999999 1"}) {
-        ASSERT_TRUE(ScriptRunner::parse(bad, 1, line));
-        EXPECT_THROW(parsePoint(line, Size{240, 294}, x, y), ScriptError) << bad;
-    }
-}
-
-TEST(ScriptKeys, AltKeysOnly)
-{
-    EXPECT_EQ(parseAltKey("alt+n").virtualKey, 'N');
-    EXPECT_EQ(parseAltKey("Alt+N").character, 'n');
-    EXPECT_EQ(parseAltKey("alt+/").character, '/');
-    EXPECT_EQ(parseAltKey("alt+/").virtualKey, 0);
-    EXPECT_TRUE(parseAltKey("alt+f4").f4);
-    for (const char* bad : {"n", "ctrl+n", "alt+", "alt+nn", "alt+f5x", "shift+alt+n"})
-        EXPECT_THROW(parseAltKey(bad), ScriptError) << bad;
-}
 
 TEST(ScriptRunnerTest, ErrorsCarryLineNumbersAndTheRunGoesOn)
 {
@@ -186,73 +142,12 @@ TEST(ScriptRunnerTest, PaintsBetweenLinesAndStopsWithTheWindow)
     EXPECT_TRUE(runner.ended());
 }
 
-TEST_F(ProgramScript, StylusMenuKeysAndAnswers)
-{
-    run("tap 10 20\n"
-        "dbl 5 6\n"
-        "down 1 2\n"
-        "up 3 4\n"
-        "menu new\n"
-        "key alt+n\n"
-        "key alt+q\n"
-        "answer no\n"
-        "menu about\n"
-        "menu rules\n"
-        "menu bogus\n"
-        "answer maybe\n"
-        "tap 300 10\n");
-    const std::vector<std::string> expected{"attach",     "startValues 0 cidc=0", "windowSetUp", "windowCreated",
-                                            "gameMessage 0", "down 10 20",         "up 10 20",    "down 5 6",
-                                            "up 5 6",     "dbl 5 6",               "up 5 6",      "down 1 2",
-                                            "up 3 4",     "newGame",               "newGame"};
-    EXPECT_EQ(p.game.log, expected);
-    const auto boxes = p.out.ofKind("msgbox");
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0]["answer"], "ok");   // the queued "no" cannot answer an OK box
-    EXPECT_EQ(p.out.ofKind("help").size(), 1u);
-    const auto errors = p.out.ofKind("error");
-    ASSERT_EQ(errors.size(), 3u);
-    EXPECT_EQ(errors[0]["line"], 11);
-    EXPECT_EQ(errors[1]["line"], 12);
-    EXPECT_EQ(errors[2]["line"], 13);
-    EXPECT_EQ(p.out.ofKind("title").size(), 1u);
-}
-
 TEST_F(ProgramScript, DoubleTapsOfAProgramWithoutThemArriveAsTaps)
 {
     p.game.info_.doubleTaps = false;
     run("dbl 5 6\n");
     const std::vector<std::string> tail(p.game.log.end() - 4, p.game.log.end());
     EXPECT_EQ(tail, (std::vector<std::string>{"down 5 6", "up 5 6", "down 5 6", "up 5 6"}));
-}
-
-TEST_F(ProgramScript, StateLoadShotAndQuit)
-{
-    const auto shot = p.dir / "table.png";
-    run("state\n"
-        "load {\"x\": 1}\n"
-        "load {\"bad\": 1}\n"
-        "load [1, 2]\n"
-        "load {oops\n"
-        "shot " + shot.string() + "\n"
-        "shot /nonexistent-dir/t.png\n"
-        "state extra\n"
-        "quit\n"
-        "menu exit\n");
-    const auto states = p.out.ofKind("state");
-    ASSERT_EQ(states.size(), 1u);
-    EXPECT_EQ(states[0]["program"], "fake");
-    EXPECT_EQ(p.game.loaded, (json{{"x", 1}}));
-    EXPECT_TRUE(std::filesystem::exists(shot));
-    const auto errors = p.out.ofKind("error");
-    ASSERT_EQ(errors.size(), 5u);
-    EXPECT_NE(errors[0]["text"].get<std::string>().find("bad is bad"), std::string::npos);
-    EXPECT_EQ(errors[1]["line"], 4);
-    EXPECT_EQ(errors[2]["line"], 5);
-    EXPECT_EQ(errors[3]["line"], 7);
-    EXPECT_EQ(errors[4]["line"], 8);
-    EXPECT_FALSE(p.window.destroyed());   // quit ended the script before "menu exit"
-    EXPECT_TRUE(runner->ended());
 }
 
 TEST(Monkey, ReproducibleCountsViolationsAndLeavesTheGameGeneratorAlone)

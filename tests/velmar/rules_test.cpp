@@ -1,11 +1,9 @@
-// Velmar rules: beating, matching several cards, the deal, refilling and who starts.
+// Velmar rules a replay pins only at length: beating, matching several cards and who starts. The
+// deal and refilling are pinned by the game-* and refill-order replays.
 #include "velmar_fixture.hpp"
 
 #include "velmar/rules.hpp"
-#include "velmar/state_json.hpp"
-#include "velmar/table.hpp"
 
-#include "cards/random.hpp"
 
 using namespace velmar_test;
 using velmar::beatAll;
@@ -71,24 +69,6 @@ TEST_F(Rules, BeatAllMatchesEachAttackCardOrSelectsNothing)
     EXPECT_EQ(answer.countSelected(), 0);
 }
 
-TEST_F(Rules, RefillTakesTheTurnedUpCardLast)
-{
-    setTrump(C, 9);
-    setCards(s().humanHand, {{D, 6}, {D, 7}, {D, 8}, {D, 9}});
-    setStock(1);
-    velmar::refillHand(s(), s().humanHand);
-    EXPECT_EQ(s().humanHand.count(), 6);
-    EXPECT_EQ(s().stock(), 0);
-    EXPECT_EQ(s().trumpCard.hidden, 1);
-    EXPECT_EQ(s().stockCard.hidden, 1);
-    EXPECT_NE(s().humanHand.findSuit(C), 0);
-
-    // Once it is gone nothing more comes.
-    setCards(s().computerHand, {{S, 6}});
-    velmar::refillHand(s(), s().computerHand);
-    EXPECT_EQ(s().computerHand.count(), 1);
-}
-
 TEST_F(Rules, FirstDealStarterHoldsTheLowestTrump)
 {
     setTrump(H, A);
@@ -113,57 +93,6 @@ TEST_F(Rules, FirstDealStarterHoldsTheLowestTrump)
     EXPECT_EQ(velmar::firstMover(s()), 1);
     EXPECT_EQ(s().humanHand.sortMode, 0);
     EXPECT_EQ(s().computerHand.sortMode, 0);
-}
-
-// Every game type, several first deals: the counts, the turned-up card, and the starter's
-// first move made at once (one card laid, or "Your move!").
-class Deal : public GameTest {};
-
-TEST_F(Deal, FirstDealsOfEveryGameType)
-{
-    struct Expect {
-        int type, hand, stock, shown;
-        bool trumpHidden;
-    };
-    int computerStarts = 0, deals = 0;
-    for (const Expect e : {Expect{0, 6, 23, 24, false}, Expect{1, 6, 23, 24, false}, Expect{2, 18, 0, -1, true},
-                           Expect{3, 18, 0, -1, true}, Expect{4, 6, 24, 24, true}, Expect{5, 6, 24, 24, true}}) {
-        for (int seed = 1; seed <= 5; ++seed, ++deals) {
-            SCOPED_TRACE(testing::Message() << "game type " << e.type << ", seed " << seed);
-            ct::setFixedSeed(seed * 7919);
-            ct::seedRandom();
-            s().gameType = e.type;
-            s().transferVariant = velmar::transferFor(e.type);
-            s().nextStarter = -1;
-            game->gameMessage(velmar::step::newDeal);
-            const bool computerOpened = s().computerAttacks == 1;
-            computerStarts += computerOpened ? 1 : 0;
-            EXPECT_EQ(s().humanHand.count(), e.hand);
-            EXPECT_EQ(s().computerHand.count(), e.hand - (computerOpened ? 1 : 0));
-            EXPECT_EQ(s().computerRow.count(), computerOpened ? 1 : 0);
-            EXPECT_EQ(status(), computerOpened ? "" : "Your move!");
-            EXPECT_TRUE(s().humanRow.empty());
-            EXPECT_EQ(s().stock(), e.stock);
-            EXPECT_EQ(velmar::stockCountShown(s()), e.shown);
-            EXPECT_EQ(s().trumpCard.hidden != 0, e.trumpHidden);
-            EXPECT_EQ(s().stockCard.hidden != 0, e.stock == 0);
-            expectConsistent();
-            if (s().bulk()) {
-                // The turned-up card went to the computer, last.
-                bool held = false;
-                for (const ct::CardSet* set : {&s().computerHand, &s().computerRow})
-                    for (const ct::Card& c : set->cards)
-                        held = held || (c.suit == s().trumpCard.suit && c.rank == s().trumpCard.rank);
-                EXPECT_TRUE(held);
-            }
-            if (s().japanese()) {
-                EXPECT_EQ(s().trumpSuit(), D);
-                EXPECT_EQ(s().trumpCard.rank, velmar::phantomRank);
-            }
-        }
-    }
-    EXPECT_GT(computerStarts, 0);
-    EXPECT_LT(computerStarts, deals);
 }
 
 } // namespace
