@@ -129,6 +129,30 @@ void createDrawingResources()
             loadSmallIcon(suitResources[static_cast<std::size_t>(suit)], scaleX(9));
     for (std::size_t i = 0; i < backResources.size(); ++i)
         res.backs[i] = Image::fromPng(resourceData("back" + std::to_string(backResources[i]) + ".png"));
+    res.scaledBacks.clear();
+    // The indicator is drawn onto a white box and copied whole, so it is blended only once.
+    const int pip = scaleX(9);
+    for (int suit = 1; suit <= 4; ++suit) {
+        Canvas box(pip + 2, pip + 2);
+        box.fillRect(Rect{0, 0, pip + 2, pip + 2}, res.white);
+        drawPip(box, res.suitIcons[static_cast<std::size_t>(suit)], 1, 2, pip);
+        res.trumpIndicators[static_cast<std::size_t>(suit)] = box.picture(Rect{0, 0, pip + 2, pip + 2});
+    }
+}
+
+const Image& scaledBack(int back, int width, int height)
+{
+    DrawingResources& res = drawingResources();
+    const int index = back >= 0 && back < static_cast<int>(res.backs.size()) ? back : 0;
+    for (const ScaledBack& prepared : res.scaledBacks)
+        if (prepared.back == index && prepared.width == width && prepared.height == height)
+            return prepared.picture;
+    // Sizes come from the programs' card styles, so this stays short; a bound all the same.
+    if (res.scaledBacks.size() >= 32)
+        res.scaledBacks.clear();
+    res.scaledBacks.push_back(ScaledBack{index, width, height,
+                                         res.backs[static_cast<std::size_t>(index)].scaled(width, height)});
+    return res.scaledBacks.back().picture;
 }
 
 void releaseDrawingResources()
@@ -151,8 +175,7 @@ bool Card::drawCard(Canvas& canvas) const
     const DrawingResources& res = drawingResources();
 
     if (faceDown) {
-        const std::size_t backIndex = back >= 0 && back < static_cast<int>(res.backs.size()) ? static_cast<std::size_t>(back) : 0;
-        canvas.stretchImage(res.backs[backIndex], bounds);
+        canvas.drawIcon(scaledBack(back, bounds.width(), bounds.height()), bounds.left, bounds.top);
         if (selected)
             canvas.invertRect(bounds);
         return true;
@@ -190,9 +213,13 @@ void CardSet::drawAll(Canvas& canvas) const
 
 void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y)
 {
+    if (suit >= 1 && suit <= 4) {
+        canvas.drawIcon(drawingResources().trumpIndicators[static_cast<std::size_t>(suit)], x, y,
+                        IconDraw::imageOnly);
+        return;
+    }
     const int pip = scaleX(9);
     canvas.fillRect(Rect{x, y, x + pip + 2, y + pip + 2}, drawingResources().white);
-    drawPip(canvas, suitIcon(suit), x + 1, y + 2, pip);
 }
 
 void StatusLine::draw(Canvas& canvas) const
