@@ -5,7 +5,9 @@
 #include "platform/fonts.hpp"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ct {
@@ -16,6 +18,7 @@ struct ScaledBack {
     int width = 0;
     int height = 0;
     Image picture;
+    bool opaque = false;
 };
 
 struct DrawingResources {
@@ -25,6 +28,11 @@ struct DrawingResources {
     // Every back and card size drawn since the density was set; a few at most (hands and
     // stock share one size), so a short list searched in order.
     std::vector<ScaledBack> scaledBacks;
+    // Card faces drawn once and copied after, by suit, rank, selection and pixel size; valid
+    // for the label font and card style they were drawn with (see preparedFace).
+    std::unordered_map<std::uint64_t, Image> faces;
+    std::uint64_t facesFont = 0;
+    unsigned facesStyle = 0;
     Color black{0, 0, 0};
     Color white{255, 255, 255};
     Color grey{200, 200, 200};
@@ -53,6 +61,6 @@ Icon loadIcon(int resource, int size);
 Icon loadSmallIcon(int resource, int size);
 
 // Back `back` (0..4; out of range the first) stretched to width x height, prepared once.
-const Image& scaledBack(int back, int width, int height);
+const ScaledBack& scaledBack(int back, int width, int height);
 
 } // namespace ct

@@ -641,6 +641,21 @@ Image Image::scaled(int width, int height) const
     return target;
 }
 
+bool Image::opaque() const
+{
+    if (!surface_)
+        return false;
+    SDL_LockSurface(surface_);
+    bool all = true;
+    for (int y = 0; y < surface_->h && all; ++y) {
+        const Uint32* p = row(surface_, y);
+        for (int x = 0; x < surface_->w && all; ++x)
+            all = (p[x] >> 24) == 255;
+    }
+    SDL_UnlockSurface(surface_);
+    return all;
+}
+
 Color Canvas::pixel(int x, int y) const
 {
     if (!surface_ || x < 0 || y < 0 || x >= surface_->w || y >= surface_->h)

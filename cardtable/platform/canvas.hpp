@@ -42,6 +42,8 @@ public:
     // The picture averaged down (or spread up) to width x height, as stretchImage draws it:
     // drawIcon of the result over any background gives the very pixels stretchImage gives.
     Image scaled(int width, int height) const;
+    // Every pixel fully opaque (an empty image is not).
+    bool opaque() const;
     bool empty() const { return surface_ == nullptr; }
     int width() const;
     int height() const;
