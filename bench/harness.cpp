@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 #include <nlohmann/json.hpp>
 
+#include <deque>
 #include <filesystem>
 #include <random>
 #include <stdexcept>
@@ -162,8 +163,9 @@ void settingsWrite(benchmark::State& state)
 
 Register::Register(GameBenchmarks game)
 {
-    // Kept for the life of the program: the registered benchmarks refer to it.
-    const GameBenchmarks* spec = new GameBenchmarks(std::move(game));
+    // Kept for the life of the program: the framework's benchmarks refer to the first.
+    static std::deque<GameBenchmarks> games;
+    const GameBenchmarks* spec = &games.emplace_back(std::move(game));
     const std::string& name = spec->name;
     benchmark::RegisterBenchmark((name + "/deal").c_str(), deal, *spec)->Unit(benchmark::kMicrosecond);
     benchmark::RegisterBenchmark((name + "/decision").c_str(), decision, *spec)->Unit(benchmark::kMicrosecond);

@@ -29,6 +29,7 @@ long differences(const Canvas& a, const Canvas& b)
 struct Table {
     int back = 0;
     int colour = 0;
+    int step = 0;   // which cards are selected
 };
 
 constexpr int canvasWidth = 480;
@@ -37,7 +38,7 @@ constexpr int canvasHeight = 200;
 // The cards of the test table: every rank of one suit per row, alternate ones selected, the
 // last row face down with the chosen back, its second card selected (inverted). Placed partly
 // off the right edge as well, where a copy must clip as drawing does.
-std::vector<Card> tableCards(int back)
+std::vector<Card> tableCards(int back, int step)
 {
     std::vector<Card> cards;
     const int w = scaleX(cardStyle().designWidth);
@@ -51,10 +52,18 @@ std::vector<Card> tableCards(int back)
             c.height = h;
             c.back = back;
             c.faceDown = suit == 5 ? 1 : 0;
-            c.selected = (rank % 2 == 0) != (suit == 5);
-            c.moveTo((rank - 6) * (w / 2 + 3) + (suit == 4 ? canvasWidth - 5 * w : 0), (suit - 1) * h / 3);
+            c.selected = ((rank + step) % 2 == 0) != (suit == 5);
+            c.moveTo((rank - 6) * (w / 2 + 3) + (suit == 4 ? canvasWidth - 5 * w : 0) - (suit == 2 ? w / 2 : 0),
+                     (suit - 1) * h / 3 - (suit == 1 ? h / 4 : 0));
             cards.push_back(c);
         }
+    }
+    // A taller card of the same width: a picture prepared for one size must not serve the other.
+    for (int faceDown = 0; faceDown <= 1; ++faceDown) {
+        Card tall = cards[static_cast<std::size_t>(12 + 30 * faceDown)];
+        tall.height += scaleY(6);
+        tall.moveTo(canvasWidth - 3 * w + faceDown * w, canvasHeight - tall.height);
+        cards.push_back(tall);
     }
     return cards;
 }
@@ -63,7 +72,7 @@ std::vector<Card> tableCards(int back)
 void paintCached(Canvas& canvas, const Table& t)
 {
     canvas.fillRect(Rect{0, 0, canvasWidth, canvasHeight}, tableColor(t.colour));
-    for (const Card& c : tableCards(t.back))
+    for (const Card& c : tableCards(t.back, t.step))
         c.drawCard(canvas);
     for (int suit = 1; suit <= 4; ++suit)
         drawTrumpIndicator(canvas, suit, 20 * suit, canvasHeight - 20);
@@ -78,7 +87,7 @@ void paintFresh(Canvas& canvas, const Table& t)
     const DrawingResources& res = drawingResources();
     canvas.fillRect(Rect{0, 0, canvasWidth, canvasHeight}, tableColor(t.colour));
     const int pip = scaleX(9);
-    for (const Card& c : tableCards(t.back)) {
+    for (const Card& c : tableCards(t.back, t.step)) {
         if (c.faceDown) {
             canvas.stretchImage(res.backs[static_cast<std::size_t>(c.back)], c.bounds);
             if (c.selected)
@@ -150,11 +159,12 @@ TEST_F(PictureCacheTest, EveryChangeDrawsAsFresh)
     };
     for (const CardStyle& style : {defaultCardStyle(), oneCorner}) {
         useCardStyle(style);
+        int index = 0;
         for (const Step& step : steps) {
             SCOPED_TRACE(std::string(step.what) + (style.face == FaceLayout::OneCorner ? " (one corner)" : ""));
             if (step.dpi != 0)
                 setDensity(step.dpi);
-            const Table table{step.back, step.colour};
+            const Table table{step.back, step.colour, index++};
             Canvas cached(canvasWidth, canvasHeight);
             Canvas fresh(canvasWidth, canvasHeight);
             paintCached(cached, table);
