@@ -246,8 +246,10 @@ bool Card::drawCard(Canvas& canvas) const
     if (faceDown) {
         const ScaledBack& prepared = scaledBack(back, bounds.width(), bounds.height());
         // An opaque back covers whatever lies below: a plain copy gives the same pixels.
-        canvas.drawIcon(prepared.picture, bounds.left, bounds.top,
-                        prepared.opaque ? IconDraw::imageOnly : IconDraw::normal);
+        if (prepared.opaque)
+            canvas.copyPicture(prepared.picture, bounds.left, bounds.top);
+        else
+            canvas.drawIcon(prepared.picture, bounds.left, bounds.top);
         if (selected)
             canvas.invertRect(bounds);
         return true;
@@ -255,7 +257,7 @@ bool Card::drawCard(Canvas& canvas) const
 
     const Image* face = preparedFace(suit, rank, selected, width, height);
     if (face != nullptr)
-        canvas.drawIcon(*face, x, y, IconDraw::imageOnly);
+        canvas.copyPicture(*face, x, y);
     else
         drawFace(canvas, suit, rank, selected, bounds);
     return true;
@@ -271,8 +273,7 @@ void CardSet::drawAll(Canvas& canvas) const
 void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y)
 {
     if (suit >= 1 && suit <= 4) {
-        canvas.drawIcon(drawingResources().trumpIndicators[static_cast<std::size_t>(suit)], x, y,
-                        IconDraw::imageOnly);
+        canvas.copyPicture(drawingResources().trumpIndicators[static_cast<std::size_t>(suit)], x, y);
         return;
     }
     const int pip = scaleX(9);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
 #include <list>
 #include <unordered_map>
@@ -441,6 +442,23 @@ void Canvas::drawIcon(const Icon& icon, int x, int y, IconDraw mode)
     if (icon.empty())
         return;
     drawIconSized(icon, x, y, -1, mode);
+}
+
+void Canvas::copyPicture(const Image& picture, int x, int y)
+{
+    SDL_Surface* src = picture.surface();
+    if (!surface_ || !src)
+        return;
+    const Rect r = clipped(Rect{x, y, x + src->w, y + src->h}, surface_->w, surface_->h);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(surface_);
+    const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(Uint32);
+    for (int row_ = r.top; row_ < r.bottom; ++row_)
+        std::memcpy(row(surface_, row_) + r.left, row(src, row_ - y) + (r.left - x), bytes);
+    SDL_UnlockSurface(surface_);
+    SDL_UnlockSurface(src);
 }
 
 void Canvas::drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode)

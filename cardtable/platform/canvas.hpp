@@ -105,6 +105,9 @@ public:
     // XORs the area with white: a selected face-down card shows its back inverted.
     void invertRect(const Rect& area);
     void drawIcon(const Icon& icon, int x, int y, IconDraw mode = IconDraw::normal);
+    // An opaque picture (one from Canvas::picture, or any whose every pixel has full alpha)
+    // copied as it stands, clipped to the canvas: what drawIcon would give, without the per-pixel work.
+    void copyPicture(const Image& picture, int x, int y);
     // Icon scaled to size x size (for padded icons drawn at design sizes).
     void drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode = IconDraw::normal);
 
