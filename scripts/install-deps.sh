@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev fonts-dejavu-core
-  libsqlite3-dev nlohmann-json3-dev googletest libgtest-dev
+  libsqlite3-dev nlohmann-json3-dev googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdg-utils
   desktop-file-utils appstream dpkg-dev file
 )

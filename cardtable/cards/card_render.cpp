@@ -109,6 +109,73 @@ const Icon& suitIcon(int suit)
     return drawingResources().suitIcons[static_cast<std::size_t>(suit)];
 }
 
+// A face with its top left corner at (area.left, area.top).
+void drawFace(Canvas& canvas, int suit, int rank, bool selected, const Rect& area)
+{
+    const DrawingResources& res = drawingResources();
+    const int x = area.left;
+    const int y = area.top;
+    const int width = area.width();
+    const int height = area.height();
+    canvas.fillRect(area, res.black);
+    canvas.fillRect(Rect{x + 1, y + 1, x + width - 1, y + height - 1}, selected ? res.grey : res.white);
+
+    const int pip = scaleX(9);
+    const Icon& icon = suitIcon(suit);
+    const std::string_view label = rankLabel(rank);
+    const Color ink = isRedSuit(suit) ? Color{255, 0, 0} : Color{0, 0, 0};
+
+    if (cardStyle().face == FaceLayout::OneCorner) {
+        drawPip(canvas, icon, x + width - scaleX(2) - scaleX(9), y + height - scaleY(2) - scaleY(9), pip);
+        canvas.drawText(labelFont(), label, x + 2, y, ink);
+        return;
+    }
+
+    drawPip(canvas, icon, x + width - pip - 2, y + 2, pip);
+    drawPip(canvas, icon, x + 2, y + height - pip - 2, pip);
+    const Size extent = canvas.textExtent(labelFont(), label);
+    canvas.drawText(labelFont(), label, x + 2, y, ink);
+    canvas.drawText(labelFont(), label, x + width - extent.width - 1, y + height - extent.height - 2, ink);
+}
+
+// The face drawn once onto its own picture, or null when a copy would not give the same pixels
+// as drawing it on the table: a label or pip reaching past the card's edge.
+const Image* preparedFace(int suit, int rank, bool selected, int width, int height)
+{
+    DrawingResources& res = drawingResources();
+    if (width <= 2 || height <= 2 || width > 0xFFFF || height > 0xFFFF || suit < 0 || suit > 255 || rank < 0 ||
+        rank > 255)
+        return nullptr;
+    if (res.facesFont != labelFont().id() || res.facesStyle != cardStyleGeneration()) {
+        res.faces.clear();
+        res.facesFont = labelFont().id();
+        res.facesStyle = cardStyleGeneration();
+    }
+    const std::uint64_t key = static_cast<std::uint64_t>(suit) | static_cast<std::uint64_t>(rank) << 8 |
+                              static_cast<std::uint64_t>(selected ? 1 : 0) << 16 |
+                              static_cast<std::uint64_t>(width) << 20 | static_cast<std::uint64_t>(height) << 40;
+    if (const auto it = res.faces.find(key); it != res.faces.end())
+        return it->second.empty() ? nullptr : &it->second;
+
+    Canvas scratch(1, 1);
+    const Size label = scratch.textExtent(labelFont(), rankLabel(rank));
+    const int pip = scaleX(9);
+    const bool oneCorner = cardStyle().face == FaceLayout::OneCorner;
+    const bool fits = label.width + 2 <= width && label.height + 2 <= height &&
+                      (oneCorner ? scaleX(2) + scaleX(9) <= width && scaleY(2) + scaleY(9) <= height
+                                 : pip + 2 <= width && pip + 2 <= height);
+    // A bound for the odd program drawing cards at many sizes; a few pack's worth otherwise.
+    if (res.faces.size() >= 512)
+        res.faces.clear();
+    Image& picture = res.faces[key];
+    if (fits) {
+        Canvas card(width, height);
+        drawFace(card, suit, rank, selected, Rect{0, 0, width, height});
+        picture = card.picture(Rect{0, 0, width, height});
+    }
+    return picture.empty() ? nullptr : &picture;
+}
+
 } // namespace
 
 DrawingResources& drawingResources()
@@ -129,6 +196,33 @@ void createDrawingResources()
             loadSmallIcon(suitResources[static_cast<std::size_t>(suit)], scaleX(9));
     for (std::size_t i = 0; i < backResources.size(); ++i)
         res.backs[i] = Image::fromPng(resourceData("back" + std::to_string(backResources[i]) + ".png"));
+    res.scaledBacks.clear();
+    res.faces.clear();
+    // The indicator is drawn onto a white box and copied whole, so it is blended only once.
+    const int pip = scaleX(9);
+    for (int suit = 1; suit <= 4; ++suit) {
+        Canvas box(pip + 2, pip + 2);
+        box.fillRect(Rect{0, 0, pip + 2, pip + 2}, res.white);
+        drawPip(box, res.suitIcons[static_cast<std::size_t>(suit)], 1, 2, pip);
+        res.trumpIndicators[static_cast<std::size_t>(suit)] = box.picture(Rect{0, 0, pip + 2, pip + 2});
+    }
+}
+
+const ScaledBack& scaledBack(int back, int width, int height)
+{
+    DrawingResources& res = drawingResources();
+    const int index = back >= 0 && back < static_cast<int>(res.backs.size()) ? back : 0;
+    for (const ScaledBack& prepared : res.scaledBacks)
+        if (prepared.back == index && prepared.width == width && prepared.height == height)
+            return prepared;
+    // Sizes come from the programs' card styles, so this stays short; a bound all the same.
+    if (res.scaledBacks.size() >= 32)
+        res.scaledBacks.clear();
+    res.faces.clear();
+    Image picture = res.backs[static_cast<std::size_t>(index)].scaled(width, height);
+    const bool opaque = picture.opaque();
+    res.scaledBacks.push_back(ScaledBack{index, width, height, std::move(picture), opaque});
+    return res.scaledBacks.back();
 }
 
 void releaseDrawingResources()
@@ -148,36 +242,24 @@ bool Card::drawCard(Canvas& canvas) const
 {
     if (!isPlaced() || hidden)
         return false;
-    const DrawingResources& res = drawingResources();
 
     if (faceDown) {
-        const std::size_t backIndex = back >= 0 && back < static_cast<int>(res.backs.size()) ? static_cast<std::size_t>(back) : 0;
-        canvas.stretchImage(res.backs[backIndex], bounds);
+        const ScaledBack& prepared = scaledBack(back, bounds.width(), bounds.height());
+        // An opaque back covers whatever lies below: a plain copy gives the same pixels.
+        if (prepared.opaque)
+            canvas.copyPicture(prepared.picture, bounds.left, bounds.top);
+        else
+            canvas.drawIcon(prepared.picture, bounds.left, bounds.top);
         if (selected)
             canvas.invertRect(bounds);
         return true;
     }
 
-    canvas.fillRect(bounds, res.black);
-    canvas.fillRect(Rect{bounds.left + 1, bounds.top + 1, bounds.right - 1, bounds.bottom - 1},
-                    selected ? res.grey : res.white);
-
-    const int pip = scaleX(9);
-    const Icon& icon = suitIcon(suit);
-    const std::string_view label = rankLabel(rank);
-    const Color ink = isRedSuit(suit) ? Color{255, 0, 0} : Color{0, 0, 0};
-
-    if (cardStyle().face == FaceLayout::OneCorner) {
-        drawPip(canvas, icon, x + width - scaleX(2) - scaleX(9), y + height - scaleY(2) - scaleY(9), pip);
-        canvas.drawText(labelFont(), label, x + 2, y, ink);
-        return true;
-    }
-
-    drawPip(canvas, icon, x + width - pip - 2, y + 2, pip);
-    drawPip(canvas, icon, x + 2, y + height - pip - 2, pip);
-    const Size extent = canvas.textExtent(labelFont(), label);
-    canvas.drawText(labelFont(), label, x + 2, y, ink);
-    canvas.drawText(labelFont(), label, x + width - extent.width - 1, y + height - extent.height - 2, ink);
+    const Image* face = preparedFace(suit, rank, selected, width, height);
+    if (face != nullptr)
+        canvas.copyPicture(*face, x, y);
+    else
+        drawFace(canvas, suit, rank, selected, bounds);
     return true;
 }
 
@@ -190,9 +272,12 @@ void CardSet::drawAll(Canvas& canvas) const
 
 void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y)
 {
+    if (suit >= 1 && suit <= 4) {
+        canvas.copyPicture(drawingResources().trumpIndicators[static_cast<std::size_t>(suit)], x, y);
+        return;
+    }
     const int pip = scaleX(9);
     canvas.fillRect(Rect{x, y, x + pip + 2, y + pip + 2}, drawingResources().white);
-    drawPip(canvas, suitIcon(suit), x + 1, y + 2, pip);
 }
 
 void StatusLine::draw(Canvas& canvas) const

@@ -5,20 +5,42 @@
 #include "platform/fonts.hpp"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace ct {
 
+// A card back already stretched to a card's pixel size, made on first use.
+struct ScaledBack {
+    int back = -1;
+    int width = 0;
+    int height = 0;
+    Image picture;
+    bool opaque = false;
+};
+
 struct DrawingResources {
     std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
-    std::array<Image, 5> backs;        // index = back 0..4
+    std::array<Image, 5> backs;        // index = back 0..4, as stored
+    std::array<Image, 5> trumpIndicators;   // index = suit 1..4: the pip in its white box
+    // Every back and card size drawn since the density was set; a few at most (hands and
+    // stock share one size), so a short list searched in order.
+    std::vector<ScaledBack> scaledBacks;
+    // Card faces drawn once and copied after, by suit, rank, selection and pixel size; valid
+    // for the label font and card style they were drawn with (see preparedFace).
+    std::unordered_map<std::uint64_t, Image> faces;
+    std::uint64_t facesFont = 0;
+    unsigned facesStyle = 0;
     Color black{0, 0, 0};
     Color white{255, 255, 255};
     Color grey{200, 200, 200};
 };
 
 DrawingResources& drawingResources();
-// Creates the fonts, suit icons and backs for the current screen density.
+// Creates the fonts, suit icons, backs and trump indicators for the current screen density and
+// forgets every picture prepared for the one before.
 void createDrawingResources();
 void releaseDrawingResources();
 
@@ -37,5 +59,8 @@ void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y);
 // Icons at any pixel size from the sizes stored (64/32/16; pips 18/9), padded, never stretched.
 Icon loadIcon(int resource, int size);
 Icon loadSmallIcon(int resource, int size);
+
+// Back `back` (0..4; out of range the first) stretched to width x height, prepared once.
+const ScaledBack& scaledBack(int back, int width, int height);
 
 } // namespace ct

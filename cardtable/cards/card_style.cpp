@@ -68,6 +68,12 @@ CardStyle& currentStyle()
     return style;
 }
 
+unsigned& styleGeneration()
+{
+    static unsigned generation = 0;
+    return generation;
+}
+
 } // namespace
 
 void useCardStyle(CardStyle style)
@@ -78,6 +84,12 @@ void useCardStyle(CardStyle style)
     if (!style.suitKey)
         style.suitKey = defaultSuitKey;
     currentStyle() = std::move(style);
+    ++styleGeneration();
+}
+
+unsigned cardStyleGeneration()
+{
+    return styleGeneration();
 }
 
 const CardStyle& cardStyle()

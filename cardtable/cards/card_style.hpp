@@ -52,5 +52,7 @@ CardStyle defaultCardStyle();
 
 void useCardStyle(CardStyle style);
 const CardStyle& cardStyle();
+// Changes with every useCardStyle: pictures prepared for one style are not used with another.
+unsigned cardStyleGeneration();
 
 } // namespace ct

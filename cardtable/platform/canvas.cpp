@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <list>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -85,6 +88,19 @@ void scaleOnto(SDL_Surface* canvas, SDL_Surface* src, const Rect& dst, const Rec
     const int sh = src->h;
     const int dw = dst.width();
     const int dh = dst.height();
+    if (sw == dw && sh == dh) {
+        // Same size: every destination pixel covers exactly one source pixel, so the averaging
+        // below would copy it unchanged; a prepared picture is drawn by this plain copy.
+        for (int y = r.top; y < r.bottom; ++y) {
+            const Uint32* in = row(src, y - dst.top);
+            Uint32* out = row(canvas, y);
+            for (int x = r.left; x < r.right; ++x)
+                out[x] = put(out[x], in[x - dst.left]);
+        }
+        SDL_UnlockSurface(canvas);
+        SDL_UnlockSurface(src);
+        return;
+    }
     for (int y = r.top; y < r.bottom; ++y) {
         const int dy = y - dst.top;
         int sy0 = dy * sh / dh;
@@ -123,7 +139,7 @@ void scaleOnto(SDL_Surface* canvas, SDL_Surface* src, const Rect& dst, const Rec
     SDL_UnlockSurface(src);
 }
 
-// The font files, looked up once: fontconfig first, then the usual Debian location.
+// The font files, looked up once: the Debian location, else whatever fontconfig offers.
 std::string findFontFile(bool bold)
 {
     static std::string cached[2];
@@ -133,6 +149,15 @@ std::string findFontFile(bool bold)
         return cached[i];
     looked[i] = true;
 
+    // The packaged DejaVu file first: asking fontconfig costs most of a start-up, and the
+    // tables must look the same on every machine that has the package.
+    std::error_code ec;
+    const std::string packaged = bold ? "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
+                                      : "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    if (std::filesystem::exists(packaged, ec)) {
+        cached[i] = packaged;
+        return cached[i];
+    }
     if (FcConfig* config = FcInitLoadConfigAndFonts()) {
         FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(bold ? "DejaVu Sans:bold" : "DejaVu Sans"));
         if (pattern) {
@@ -149,12 +174,8 @@ std::string findFontFile(bool bold)
         }
         FcConfigDestroy(config);
     }
-    std::error_code ec;
-    if (cached[i].empty() || !std::filesystem::exists(cached[i], ec)) {
-        const std::string fallback = bold ? "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
-                                          : "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-        cached[i] = std::filesystem::exists(fallback, ec) ? fallback : std::string{};
-    }
+    if (!cached[i].empty() && !std::filesystem::exists(cached[i], ec))
+        cached[i].clear();
     return cached[i];
 }
 
@@ -321,7 +342,11 @@ Font::~Font()
         TTF_CloseFont(static_cast<TTF_Font*>(font_));
 }
 
-Font::Font(Font&& other) noexcept : font_(other.font_) { other.font_ = nullptr; }
+Font::Font(Font&& other) noexcept : font_(other.font_), id_(other.id_)
+{
+    other.font_ = nullptr;
+    other.id_ = 0;
+}
 
 Font& Font::operator=(Font&& other) noexcept
 {
@@ -329,7 +354,9 @@ Font& Font::operator=(Font&& other) noexcept
         if (font_)
             TTF_CloseFont(static_cast<TTF_Font*>(font_));
         font_ = other.font_;
+        id_ = other.id_;
         other.font_ = nullptr;
+        other.id_ = 0;
     }
     return *this;
 }
@@ -356,7 +383,10 @@ Font Font::open(int points, int dpi, bool bold)
             TTF_SetFontSize(f, --size);
     }
     TTF_SetFontHinting(f, TTF_HINTING_LIGHT);
+    // Never reused, so texts cached for a closed font cannot be taken for a new one's.
+    static std::uint64_t lastId = 0;
     font.font_ = f;
+    font.id_ = ++lastId;
     return font;
 }
 
@@ -414,6 +444,23 @@ void Canvas::drawIcon(const Icon& icon, int x, int y, IconDraw mode)
     drawIconSized(icon, x, y, -1, mode);
 }
 
+void Canvas::copyPicture(const Image& picture, int x, int y)
+{
+    SDL_Surface* src = picture.surface();
+    if (!surface_ || !src)
+        return;
+    const Rect r = clipped(Rect{x, y, x + src->w, y + src->h}, surface_->w, surface_->h);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(surface_);
+    const std::size_t bytes = static_cast<std::size_t>(r.width()) * sizeof(Uint32);
+    for (int row_ = r.top; row_ < r.bottom; ++row_)
+        std::memcpy(row(surface_, row_) + r.left, row(src, row_ - y) + (r.left - x), bytes);
+    SDL_UnlockSurface(surface_);
+    SDL_UnlockSurface(src);
+}
+
 void Canvas::drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode)
 {
     if (icon.empty() || size == 0)
@@ -447,23 +494,76 @@ Size Canvas::textExtent(const Font& font, std::string_view text) const
 
 namespace {
 
-// Renders one line (anti-aliased) and blends it onto the surface, clipped to `clip`.
-void renderLine(SDL_Surface* canvas, TTF_Font* font, const std::string& text, int x, int y, Color color,
+// Rendered lines by font, colour and text, the least recently drawn dropped first.
+class TextCache {
+public:
+    // Null when the text cannot be rendered (that answer is not kept).
+    SDL_Surface* line(const Font& font, const std::string& text, Color color)
+    {
+        std::string key;
+        key.reserve(text.size() + 12);
+        const std::uint64_t id = font.id();
+        key.append(reinterpret_cast<const char*>(&id), sizeof id);
+        key.push_back(static_cast<char>(color.r));
+        key.push_back(static_cast<char>(color.g));
+        key.push_back(static_cast<char>(color.b));
+        key.append(text);
+        if (const auto it = index_.find(key); it != index_.end()) {
+            order_.splice(order_.begin(), order_, it->second);
+            return it->second->picture.surface();
+        }
+        Image picture = render(static_cast<TTF_Font*>(font.handle()), text, color);
+        if (picture.empty())
+            return nullptr;
+        order_.push_front(Entry{key, std::move(picture)});
+        index_.emplace(std::move(key), order_.begin());
+        if (order_.size() > textCacheLimit) {
+            index_.erase(order_.back().key);
+            order_.pop_back();
+        }
+        return order_.front().picture.surface();
+    }
+    void clear()
+    {
+        index_.clear();
+        order_.clear();
+    }
+    std::size_t size() const { return order_.size(); }
+
+private:
+    struct Entry {
+        std::string key;
+        Image picture;
+    };
+    static Image render(TTF_Font* font, const std::string& text, Color color)
+    {
+        SDL_Surface* line = TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{color.r, color.g, color.b, 255});
+        if (!line || line->format->format == pixelFormat)
+            return Image{line};
+        SDL_Surface* argb = SDL_ConvertSurfaceFormat(line, pixelFormat, 0);
+        SDL_FreeSurface(line);
+        return Image{argb};
+    }
+    std::list<Entry> order_;
+    std::unordered_map<std::string, std::list<Entry>::iterator> index_;
+};
+
+TextCache& textCache()
+{
+    static TextCache cache;
+    return cache;
+}
+
+// Blends one anti-aliased line onto the surface, clipped to `clip`.
+void renderLine(SDL_Surface* canvas, const Font& font, const std::string& text, int x, int y, Color color,
                 const Rect& clip)
 {
-    if (!canvas || !font || text.empty())
+    if (!canvas || font.empty() || text.empty())
         return;
-    SDL_Surface* line = TTF_RenderUTF8_Blended(font, text.c_str(), SDL_Color{color.r, color.g, color.b, 255});
-    if (!line)
-        return;
-    SDL_Surface* argb = line->format->format == pixelFormat ? line : SDL_ConvertSurfaceFormat(line, pixelFormat, 0);
-    if (argb) {
-        const Rect dst{x, y, x + argb->w, y + argb->h};
-        scaleOnto(canvas, argb, dst, &clip, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
-        if (argb != line)
-            SDL_FreeSurface(argb);
+    if (SDL_Surface* line = textCache().line(font, text, color)) {
+        const Rect dst{x, y, x + line->w, y + line->h};
+        scaleOnto(canvas, line, dst, &clip, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
     }
-    SDL_FreeSurface(line);
 }
 
 } // namespace
@@ -473,7 +573,7 @@ void Canvas::drawText(const Font& font, std::string_view text, int x, int y, Col
     if (!surface_)
         return;
     const Rect whole{0, 0, surface_->w, surface_->h};
-    renderLine(surface_, ttf(font), std::string(text), x, y, color, whole);
+    renderLine(surface_, font, std::string(text), x, y, color, whole);
 }
 
 namespace {
@@ -518,7 +618,7 @@ void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect&
             break;
         const int w = textWidth(f, line);
         const int x = center ? area.left + (area.width() - w) / 2 : area.left;
-        renderLine(surface_, f, line, x, y, color, area);
+        renderLine(surface_, font, line, x, y, color, area);
         y += lineHeight;
     }
 }
@@ -532,6 +632,46 @@ int Canvas::textHeightInRect(const Font& font, std::string_view text, int width,
     if (lines.empty())
         return 0;
     return static_cast<int>(lines.size() - 1) * TTF_FontLineSkip(f) + TTF_FontHeight(f);
+}
+
+std::size_t cachedTextCount() { return textCache().size(); }
+void clearTextCache() { textCache().clear(); }
+
+Image Canvas::picture(const Rect& area) const
+{
+    if (!surface_)
+        return Image{};
+    const Rect r = clipped(area, surface_->w, surface_->h);
+    Image copy = Image::blank(r.width(), r.height());
+    if (copy.empty())
+        return copy;
+    SDL_Rect sr{r.left, r.top, r.width(), r.height()};
+    SDL_SetSurfaceBlendMode(surface_, SDL_BLENDMODE_NONE);
+    SDL_BlitSurface(surface_, &sr, copy.surface(), nullptr);
+    return copy;
+}
+
+Image Image::scaled(int width, int height) const
+{
+    Image target = blank(width, height);
+    if (!target.empty())
+        scaleOnto(target.surface(), surface_, Rect{0, 0, width, height}, nullptr, [](Uint32, Uint32 s) { return s; });
+    return target;
+}
+
+bool Image::opaque() const
+{
+    if (!surface_)
+        return false;
+    SDL_LockSurface(surface_);
+    bool all = true;
+    for (int y = 0; y < surface_->h && all; ++y) {
+        const Uint32* p = row(surface_, y);
+        for (int x = 0; x < surface_->w && all; ++x)
+            all = (p[x] >> 24) == 255;
+    }
+    SDL_UnlockSurface(surface_);
+    return all;
 }
 
 Color Canvas::pixel(int x, int y) const

@@ -5,6 +5,8 @@
 
 #include "platform/geometry.hpp"
 
+#include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -37,6 +39,11 @@ public:
 
     static Image fromPng(std::span<const unsigned char> data);
     static Image blank(int width, int height);   // fully transparent
+    // The picture averaged down (or spread up) to width x height, as stretchImage draws it:
+    // drawIcon of the result over any background gives the very pixels stretchImage gives.
+    Image scaled(int width, int height) const;
+    // Every pixel fully opaque (an empty image is not).
+    bool opaque() const;
     bool empty() const { return surface_ == nullptr; }
     int width() const;
     int height() const;
@@ -67,10 +74,18 @@ public:
     static Font open(int points, int dpi, bool bold);
     bool empty() const { return font_ == nullptr; }
     void* handle() const { return font_; }
+    // Unique to each opened font (0 when empty): the key its rendered texts are cached under.
+    std::uint64_t id() const { return id_; }
 
 private:
     void* font_ = nullptr;
+    std::uint64_t id_ = 0;
 };
+
+// Rendered text lines are kept, by font, colour and text, up to this many.
+inline constexpr std::size_t textCacheLimit = 256;
+std::size_t cachedTextCount();
+void clearTextCache();
 
 class Canvas {
 public:
@@ -90,6 +105,9 @@ public:
     // XORs the area with white: a selected face-down card shows its back inverted.
     void invertRect(const Rect& area);
     void drawIcon(const Icon& icon, int x, int y, IconDraw mode = IconDraw::normal);
+    // An opaque picture (one from Canvas::picture, or any whose every pixel has full alpha)
+    // copied as it stands, clipped to the canvas: what drawIcon would give, without the per-pixel work.
+    void copyPicture(const Image& picture, int x, int y);
     // Icon scaled to size x size (for padded icons drawn at design sizes).
     void drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mode = IconDraw::normal);
 
@@ -101,6 +119,8 @@ public:
     // Height that drawTextInRect needs for the text in a rectangle `width` pixels wide.
     int textHeightInRect(const Font& font, std::string_view text, int width, unsigned format) const;
 
+    // A copy of the pixels in `area` (clipped to the canvas), opaque, for drawing again 1:1.
+    Image picture(const Rect& area) const;
     Color pixel(int x, int y) const;
     bool savePng(const std::string& path) const;
     // Copies a rectangle of another canvas (same position) into this one.

@@ -1,0 +1,34 @@
+// Benchmarks of a game on the headless window, declared in a few lines per game.
+#pragma once
+
+#include "shell/game.hpp"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace bench {
+
+// What a game's benchmarks need. Registering one adds, under "<name>/":
+//   deal            New on a running program (shuffle, deal, repaint)
+//   decision        one computer decision in `position`, loaded through Game::load each time
+//   tap/96, tap/192 a tap at `tap` (design units) in `position`, with a full off-screen repaint
+//   random_play     random-play events (taps, double taps, New, message boxes, checks)
+struct GameBenchmarks {
+    std::string name;
+    std::function<std::unique_ptr<ct::Game>()> make;
+    // A state dump (the headless "state" event, or the game's fields only).
+    std::string position;
+    // One computer decision on the loaded game; its result should go to benchmark::DoNotOptimize.
+    std::function<void(ct::Game&)> decide;
+    // Where the tap lands, in design units (scaled to each density).
+    int tapX = 0;
+    int tapY = 0;
+};
+
+// Registers the benchmarks at static initialisation: `static const bench::Register r{{...}};`
+struct Register {
+    explicit Register(GameBenchmarks game);
+};
+
+} // namespace bench

@@ -1,0 +1,205 @@
+// Prepared pictures (faces, backs, trump indicators, text lines) against fresh drawing: after every
+// change of density, back and table colour the table must look exactly as if nothing were kept.
+#include "cards/card.hpp"
+#include "cards/card_render.hpp"
+#include "cards/card_style.hpp"
+#include "platform/density.hpp"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+using namespace ct;
+
+namespace {
+
+// Pixels that differ between two canvases of the same size (every pixel when the sizes differ).
+long differences(const Canvas& a, const Canvas& b)
+{
+    if (a.width() != b.width() || a.height() != b.height())
+        return static_cast<long>(a.width()) * a.height() + 1;
+    long n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) == b.pixel(x, y) ? 0 : 1;
+    return n;
+}
+
+struct Table {
+    int back = 0;
+    int colour = 0;
+    int step = 0;   // which cards are selected
+};
+
+constexpr int canvasWidth = 480;
+constexpr int canvasHeight = 200;
+
+// The cards of the test table: every rank of one suit per row, alternate ones selected, the
+// last row face down with the chosen back, its second card selected (inverted). Placed partly
+// off the right edge as well, where a copy must clip as drawing does.
+std::vector<Card> tableCards(int back, int step)
+{
+    std::vector<Card> cards;
+    const int w = scaleX(cardStyle().designWidth);
+    const int h = scaleY(cardStyle().designHeight);
+    for (int suit = 1; suit <= 5; ++suit) {
+        for (int rank = 6; rank <= 15; ++rank) {
+            Card c;
+            c.suit = suit == 5 ? 1 : suit;
+            c.rank = rank;
+            c.width = w;
+            c.height = h;
+            c.back = back;
+            c.faceDown = suit == 5 ? 1 : 0;
+            c.selected = ((rank + step) % 2 == 0) != (suit == 5);
+            c.moveTo((rank - 6) * (w / 2 + 3) + (suit == 4 ? canvasWidth - 5 * w : 0) - (suit == 2 ? w / 2 : 0),
+                     (suit - 1) * h / 3 - (suit == 1 ? h / 4 : 0));
+            cards.push_back(c);
+        }
+    }
+    // A taller card of the same width: a picture prepared for one size must not serve the other.
+    for (int faceDown = 0; faceDown <= 1; ++faceDown) {
+        Card tall = cards[static_cast<std::size_t>(12 + 30 * faceDown)];
+        tall.height += scaleY(6);
+        tall.moveTo(canvasWidth - 3 * w + faceDown * w, canvasHeight - tall.height);
+        cards.push_back(tall);
+    }
+    return cards;
+}
+
+// The table through the prepared pictures, as a program paints it.
+void paintCached(Canvas& canvas, const Table& t)
+{
+    canvas.fillRect(Rect{0, 0, canvasWidth, canvasHeight}, tableColor(t.colour));
+    for (const Card& c : tableCards(t.back, t.step))
+        c.drawCard(canvas);
+    for (int suit = 1; suit <= 4; ++suit)
+        drawTrumpIndicator(canvas, suit, 20 * suit, canvasHeight - 20);
+    canvas.drawTextInRect(textFont(), "Your move!", Rect{100, canvasHeight - 30, 300, canvasHeight},
+                          textCenter | textVCenter, Color{255, 255, 255});
+}
+
+// The same table drawn from the stored pictures and fonts alone, every text rendered afresh.
+void paintFresh(Canvas& canvas, const Table& t)
+{
+    clearTextCache();
+    const DrawingResources& res = drawingResources();
+    canvas.fillRect(Rect{0, 0, canvasWidth, canvasHeight}, tableColor(t.colour));
+    const int pip = scaleX(9);
+    for (const Card& c : tableCards(t.back, t.step)) {
+        if (c.faceDown) {
+            canvas.stretchImage(res.backs[static_cast<std::size_t>(c.back)], c.bounds);
+            if (c.selected)
+                canvas.invertRect(c.bounds);
+            continue;
+        }
+        canvas.fillRect(c.bounds, res.black);
+        canvas.fillRect(Rect{c.x + 1, c.y + 1, c.x + c.width - 1, c.y + c.height - 1}, c.selected ? res.grey : res.white);
+        const Icon& icon = res.suitIcons[static_cast<std::size_t>(c.suit)];
+        const std::string_view label = cardStyle().rankLabels[static_cast<std::size_t>(c.rank)];
+        const Color ink = isRedSuit(c.suit) ? Color{255, 0, 0} : Color{0, 0, 0};
+        if (cardStyle().face == FaceLayout::OneCorner) {
+            canvas.drawIconSized(icon, c.x + c.width - scaleX(2) - scaleX(9), c.y + c.height - scaleY(2) - scaleY(9), pip);
+            canvas.drawText(labelFont(), label, c.x + 2, c.y, ink);
+            continue;
+        }
+        canvas.drawIconSized(icon, c.x + c.width - pip - 2, c.y + 2, pip);
+        canvas.drawIconSized(icon, c.x + 2, c.y + c.height - pip - 2, pip);
+        const Size extent = canvas.textExtent(labelFont(), label);
+        canvas.drawText(labelFont(), label, c.x + 2, c.y, ink);
+        canvas.drawText(labelFont(), label, c.x + c.width - extent.width - 1, c.y + c.height - extent.height - 2, ink);
+    }
+    for (int suit = 1; suit <= 4; ++suit) {
+        const int x = 20 * suit;
+        const int y = canvasHeight - 20;
+        canvas.fillRect(Rect{x, y, x + pip + 2, y + pip + 2}, res.white);
+        canvas.drawIconSized(res.suitIcons[static_cast<std::size_t>(suit)], x + 1, y + 2, pip);
+    }
+    canvas.drawTextInRect(textFont(), "Your move!", Rect{100, canvasHeight - 30, 300, canvasHeight},
+                          textCenter | textVCenter, Color{255, 255, 255});
+}
+
+class PictureCacheTest : public ::testing::Test {
+protected:
+    void TearDown() override
+    {
+        releaseDrawingResources();
+        clearTextCache();
+        setScreenDensity(96, 96);
+        useCardStyle(defaultCardStyle());
+    }
+    static void setDensity(int dpi)
+    {
+        setScreenDensity(dpi, dpi);
+        createDrawingResources();
+    }
+};
+
+} // namespace
+
+// One run of changes, each compared with a fresh drawing: the prepared pictures of the state
+// before must never show. Both face layouts; the second style also has wider labels ("10").
+TEST_F(PictureCacheTest, EveryChangeDrawsAsFresh)
+{
+    CardStyle oneCorner = defaultCardStyle();
+    oneCorner.face = FaceLayout::OneCorner;
+    oneCorner.rankLabels = tenHighRankLabels();
+    oneCorner.designWidth = 22;
+    oneCorner.designHeight = 30;
+    struct Step {
+        const char* what;
+        int dpi;       // 0: unchanged
+        int back;
+        int colour;
+    };
+    const Step steps[] = {
+        {"start", 96, 0, 0},     {"back", 0, 3, 0},       {"colour", 0, 3, 2},   {"density up", 192, 3, 2},
+        {"back again", 0, 1, 2}, {"colour again", 0, 1, 4}, {"odd density", 131, 1, 4}, {"density down", 96, 4, 1},
+    };
+    for (const CardStyle& style : {defaultCardStyle(), oneCorner}) {
+        useCardStyle(style);
+        int index = 0;
+        for (const Step& step : steps) {
+            SCOPED_TRACE(std::string(step.what) + (style.face == FaceLayout::OneCorner ? " (one corner)" : ""));
+            if (step.dpi != 0)
+                setDensity(step.dpi);
+            const Table table{step.back, step.colour, index++};
+            Canvas cached(canvasWidth, canvasHeight);
+            Canvas fresh(canvasWidth, canvasHeight);
+            paintCached(cached, table);
+            paintCached(cached, table);   // the second paint comes from the prepared pictures
+            paintFresh(fresh, table);
+            EXPECT_EQ(differences(cached, fresh), 0);
+            if (step.dpi == 192)   // for looking at
+                cached.savePng(std::string(TEST_PICTURE_DIR) + "/picture_cache_" +
+                               (style.face == FaceLayout::OneCorner ? "one" : "two") + "_corner.png");
+        }
+    }
+}
+
+// Texts are kept by font, colour and text: a colour or a density change never shows the old line,
+// and the number kept stays bounded.
+TEST_F(PictureCacheTest, TextLinesByFontAndColourWithinTheBound)
+{
+    auto line = [](Color ink) {
+        auto canvas = std::make_unique<Canvas>(120, 40);
+        canvas->drawText(labelFont(), "10 Q", 4, 4, ink);
+        return canvas;
+    };
+    auto same = [](const auto& a, const auto& b) { return differences(*a, *b) == 0; };
+    setDensity(96);
+    const auto black96 = line(Color{0, 0, 0});
+    const auto red96 = line(Color{255, 0, 0});
+    EXPECT_FALSE(same(black96, red96));
+    setDensity(192);
+    const auto red192 = line(Color{255, 0, 0});
+    EXPECT_FALSE(same(red96, red192));
+    clearTextCache();
+    EXPECT_TRUE(same(red192, line(Color{255, 0, 0})));
+
+    Canvas canvas(200, 40);
+    for (int i = 0; i < static_cast<int>(textCacheLimit) + 50; ++i)
+        canvas.drawText(textFont(), std::to_string(i), 0, 0, Color{255, 255, 255});
+    EXPECT_EQ(cachedTextCount(), textCacheLimit);
+}
