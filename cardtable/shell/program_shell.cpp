@@ -279,7 +279,12 @@ void ProgramShell::recordWin(Winner winner)
         // Counted inside the store, so that a second running copy's wins are kept; the
         // variable then shows what the store holds.
         const std::uint32_t shown = row.variable ? static_cast<std::uint32_t>(std::max(*row.variable, 0)) : 0;
-        const std::uint32_t count = settings_.increment(name, shown);
+        SettingsStore::CountBase base;
+        if (row.fromStored)
+            base = [convert = row.fromStored](std::uint32_t stored) {
+                return static_cast<std::uint32_t>(std::max(convert(countFromStored(stored)), 0));
+            };
+        const std::uint32_t count = settings_.increment(name, shown, base);
         if (row.variable)
             *row.variable = countFromStored(count);
         return;

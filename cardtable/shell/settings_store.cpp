@@ -257,7 +257,8 @@ long SettingsStore::write(std::string_view key, std::string_view name, std::uint
     return writeRaw(key, name, valueTypeDword, dwordBytes(value));
 }
 
-long SettingsStore::increment(std::string_view key, std::string_view name, std::uint32_t by, std::uint32_t* stored) {
+long SettingsStore::increment(std::string_view key, std::string_view name, std::uint32_t by, std::uint32_t* stored,
+                              const CountBase& base) {
     std::uint32_t result = 0;
     long code = transaction([&] {
         Statement select(db_, selectSql);
@@ -274,6 +275,8 @@ long SettingsStore::increment(std::string_view key, std::string_view name, std::
         } else if (rc != SQLITE_DONE) {
             return rc;
         }
+        if (base)
+            old = base(old);
         // A damaged value past the largest count counts as the largest count.
         old = std::min(old, largestCount);
         result = by >= largestCount - old ? largestCount : old + by;
@@ -380,7 +383,7 @@ long ProgramSettings::write(std::string_view name, std::uint32_t value) {
     return flush() ? storeSuccess : storeAccessDenied;
 }
 
-std::uint32_t ProgramSettings::increment(std::string_view name, std::uint32_t shown) {
+std::uint32_t ProgramSettings::increment(std::string_view name, std::uint32_t shown, SettingsStore::CountBase base) {
     const std::uint32_t next = std::min(shown, largestCount - 1) + 1;
     if (const auto at = pendingValues_.find(name); at != pendingValues_.end()) {
         // A kept value not yet written (a cleared tally): the count goes on from it.
@@ -388,8 +391,9 @@ std::uint32_t ProgramSettings::increment(std::string_view name, std::uint32_t sh
         flush();
         return next;
     }
-    std::uint32_t& kept = pendingCounts_[std::string(name)];
-    kept = std::min(kept, largestCount - 1) + 1;
+    KeptCount& kept = pendingCounts_[std::string(name)];
+    kept.by = std::min(kept.by, largestCount - 1) + 1;
+    kept.base = std::move(base);
     flush();
     if (pendingCounts_.contains(name))
         return next;
@@ -403,7 +407,7 @@ std::uint32_t ProgramSettings::increment(std::string_view name, std::uint32_t sh
 bool ProgramSettings::flush() {
     bool allWritten = true;
     for (auto it = pendingCounts_.begin(); it != pendingCounts_.end();) {
-        if (store_.increment(key_, it->first, it->second) == storeSuccess) {
+        if (store_.increment(key_, it->first, it->second.by, nullptr, it->second.base) == storeSuccess) {
             it = pendingCounts_.erase(it);
         } else {
             allWritten = false;

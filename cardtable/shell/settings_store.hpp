@@ -52,7 +52,10 @@ public:
     // Adds `by` to the stored value in one transaction, saturating at largestCount, so that
     // two programs counting into one file never lose each other's counts. On success `stored`
     // (optional) is the value now held.
-    long increment(std::string_view key, std::string_view name, std::uint32_t by = 1, std::uint32_t* stored = nullptr);
+    // `base` (optional) gives the count a stored value stands for (a program may read 0 as 100).
+    using CountBase = std::function<std::uint32_t(std::uint32_t)>;
+    long increment(std::string_view key, std::string_view name, std::uint32_t by = 1, std::uint32_t* stored = nullptr,
+                   const CountBase& base = {});
 
     const std::filesystem::path& path() const { return path_; }
     // Why the last failed read or write failed, in words.
@@ -94,7 +97,7 @@ public:
     std::map<std::string, std::uint32_t, std::less<>> readAll(bool* ok = nullptr) { return store_.readAll(key_, ok); }
     // Counts one more in the store. Returns the count to show: what the store now holds, or,
     // when the increment has to wait, `shown` + 1 (saturating).
-    std::uint32_t increment(std::string_view name, std::uint32_t shown);
+    std::uint32_t increment(std::string_view name, std::uint32_t shown, SettingsStore::CountBase base = {});
     // Tries the kept writes again; true when none is left.
     bool flush();
     bool pending() const { return !pendingValues_.empty() || !pendingCounts_.empty(); }
@@ -109,7 +112,11 @@ private:
     SettingsStore& store_;
     std::string key_;
     std::map<std::string, std::uint32_t, std::less<>> pendingValues_;
-    std::map<std::string, std::uint32_t, std::less<>> pendingCounts_;
+    struct KeptCount {
+        std::uint32_t by = 0;
+        SettingsStore::CountBase base;
+    };
+    std::map<std::string, KeptCount, std::less<>> pendingCounts_;
     FailureHandler failureHandler_;
     bool failed_ = false;
 };
