@@ -1,0 +1,9 @@
+# Hostile inputs and random script lines against every program's headless mode.
+# A program joins with one line: its target, a load with N where a number goes, a card-list
+# field and its pack field.
+function(add_robustness_tests program number cards pack)
+  add_test(NAME robustness.inputs.${program}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/inputs.sh $<TARGET_FILE:${program}> ${number} ${cards} ${pack})
+endfunction()
+add_robustness_tests(velmar [[{"nextStarter": N}]] humanHand deck)
+add_robustness_tests(tabletest [[{"row": [[1, N, 0]]}]] row deck)
