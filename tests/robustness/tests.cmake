@@ -5,5 +5,5 @@ function(add_robustness_tests program number cards pack)
   add_test(NAME robustness.inputs.${program}
            COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/inputs.sh $<TARGET_FILE:${program}> ${number} ${cards} ${pack})
 endfunction()
-add_robustness_tests(velmar [[{"nextStarter": N}]] humanHand deck)
-add_robustness_tests(tabletest [[{"row": [[1, N, 0]]}]] row deck)
+add_robustness_tests(velmar [=[{"nextStarter": N}]=] humanHand deck)
+add_robustness_tests(tabletest [=[{"row": [[1, N, 0]]}]=] row deck)
