@@ -76,31 +76,18 @@ int runHeadless(Game& game, const CommandLine& options, SettingsStore& store)
         input = &file;
     }
 
-    HeadlessWindow window(pocketGeometry(options.dpi), options.monkey >= 0 ? EventSink{} : EventSink{writeEventLine});
+    if (options.monkey < 0)
+        return runHeadlessScript(game, *input, store, writeEventLine, options.dpi, options.showComputerHand);
+
+    HeadlessWindow window(pocketGeometry(options.dpi), EventSink{});
     ProgramShell shell(game, window, store, true);
     shell.setHeadlessEvents(writeEventLine);
     shell.startUp(options.showComputerHand);
     shell.createWindow();
-
-    if (options.monkey >= 0) {
-        const std::uint32_t seed =
-            options.seed != 0 ? static_cast<std::uint32_t>(options.seed) : std::random_device{}();
-        const MonkeyResult result = runMonkey(game, window, options.monkey, seed, writeEventLine);
-        shell.shutDown();
-        return result.violations > 0 || shell.storeFailed() || !eventsWritten() ? 1 : 0;
-    }
-
-    ScriptRunner runner(*input, window, writeEventLine);
-    addProgramCommands(runner, shell, window);
-    // A modal layer (a dialog) takes the following script lines until it is closed.
-    window.setModalDriver([&runner, &window](Modal& modal) { driveModalFromScript(runner, window, modal); });
-    runner.run();
-    window.setModalDriver({});
+    const std::uint32_t seed = options.seed != 0 ? static_cast<std::uint32_t>(options.seed) : std::random_device{}();
+    const MonkeyResult result = runMonkey(game, window, options.monkey, seed, writeEventLine);
     shell.shutDown();
-    if (runner.errorCount() > 0)
-        return 2;
-    // Events that never reached their reader (a full or closed output) are a failed run.
-    return shell.storeFailed() || !eventsWritten() ? 1 : 0;
+    return result.violations > 0 || shell.storeFailed() || !eventsWritten() ? 1 : 0;
 }
 
 int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
@@ -156,6 +143,27 @@ void openStandardDescriptors()
 }
 
 } // namespace
+
+int runHeadlessScript(Game& game, std::istream& input, SettingsStore& store, const EventSink& events, int dpi,
+                      bool showComputerHand)
+{
+    HeadlessWindow window(pocketGeometry(dpi), events);
+    ProgramShell shell(game, window, store, true);
+    shell.setHeadlessEvents(events);
+    shell.startUp(showComputerHand);
+    shell.createWindow();
+    ScriptRunner runner(input, window, events);
+    addProgramCommands(runner, shell, window);
+    // A modal layer (a dialog) takes the following script lines until it is closed.
+    window.setModalDriver([&runner, &window](Modal& modal) { driveModalFromScript(runner, window, modal); });
+    runner.run();
+    window.setModalDriver({});
+    shell.shutDown();
+    if (runner.errorCount() > 0)
+        return 2;
+    // Events that never reached their reader (a full or closed output) are a failed run.
+    return shell.storeFailed() || !eventsWritten() ? 1 : 0;
+}
 
 int runProgram(Game& game, int argc, char** argv)
 {

@@ -7,3 +7,8 @@ function(add_robustness_tests program number cards pack)
 endfunction()
 add_robustness_tests(velmar [=[{"nextStarter": N}]=] humanHand deck)
 add_robustness_tests(tabletest [=[{"row": [[1, N, 0]]}]=] row deck)
+
+# In-process random script lines through every program's script runner.
+add_unit_tests(script_fuzz_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/script_fuzz_test.cpp
+  LIBS velmar_game tabletest_game)
