@@ -9,6 +9,7 @@
 #include "platform/resources.hpp"
 
 #include <SDL.h>
+#include <SDL_syswm.h>
 #include <SDL_image.h>
 
 #include <algorithm>
@@ -31,6 +32,45 @@ namespace ct {
 namespace {
 
 using namespace chrome;
+
+#ifdef QV_HAVE_X11
+XErrorHandler previousXErrorHandler = nullptr;
+
+// A window SDL has just destroyed can still be the target of a wake-up event SDL sends itself;
+// the server answers BadWindow, which the default handler turns into exit status 1 on a normal
+// quit. Only that one error is let pass; everything else goes on to the previous handler.
+int toleratingXErrorHandler(Display* display, XErrorEvent* error)
+{
+    constexpr unsigned char sendEventRequest = 25;   // X_SendEvent
+    if (error->error_code == BadWindow && error->request_code == sendEventRequest)
+        return 0;
+    return previousXErrorHandler ? previousXErrorHandler(display, error) : 0;
+}
+
+void tolerateSendEventToDestroyedWindow(SDL_Window* window)
+{
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
+        return;
+    const XErrorHandler previous = XSetErrorHandler(toleratingXErrorHandler);
+    if (previous != toleratingXErrorHandler)
+        previousXErrorHandler = previous;
+}
+#endif
+
+// A window taller than the desktop's usable area starts at its top, so that the menu bar and
+// the title stay reachable (centring would push them off the screen).
+void keepTopOnScreen(SDL_Window* window, int height)
+{
+    const int display = SDL_GetWindowDisplayIndex(window);
+    SDL_Rect usable{};
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || height <= usable.h)
+        return;
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_SetWindowPosition(window, x, usable.y);
+}
 
 } // namespace
 
@@ -73,6 +113,10 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + error);
     }
+#ifdef QV_HAVE_X11
+    tolerateSendEventToDestroyedWindow(window_);
+#endif
+    keepTopOnScreen(window_, height);
     // Keys are only accelerators and box answers here: no input method is wanted.
     SDL_StopTextInput();
     const Image icon = Image::fromPng(
