@@ -9,10 +9,14 @@
 #include "platform/resources.hpp"
 
 #include <SDL.h>
-#include <SDL_syswm.h>
 #include <SDL_image.h>
+#ifdef QV_HAVE_X11
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cctype>
 #include <cstdlib>
 #include <stdexcept>
@@ -36,23 +40,26 @@ using namespace chrome;
 #ifdef QV_HAVE_X11
 XErrorHandler previousXErrorHandler = nullptr;
 
-// A window SDL has just destroyed can still be the target of a wake-up event SDL sends itself;
-// the server answers BadWindow, which the default handler turns into exit status 1 on a normal
-// quit. Only that one error is let pass; everything else goes on to the previous handler.
+// SDL sends itself wake-up events on a second connection; one that reaches the window just
+// destroyed gets BadWindow, which Xlib's default handler turns into exit status 1 on a
+// normal quit. Only that one error is let pass; any other ends the program as before.
 int toleratingXErrorHandler(Display* display, XErrorEvent* error)
 {
     constexpr unsigned char sendEventRequest = 25;   // X_SendEvent
     if (error->error_code == BadWindow && error->request_code == sendEventRequest)
         return 0;
-    return previousXErrorHandler ? previousXErrorHandler(display, error) : 0;
+    if (previousXErrorHandler != nullptr)
+        return previousXErrorHandler(display, error);
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X Error: %s (request %d)\n", text, error->request_code);
+    std::exit(1);
 }
 
-void tolerateSendEventToDestroyedWindow(SDL_Window* window)
+// Installed before SDL starts its video: SDL keeps the handler it finds and puts it back when it
+// closes its connections, which is exactly when the stray error is read.
+void tolerateSendEventToDestroyedWindow()
 {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11)
-        return;
     const XErrorHandler previous = XSetErrorHandler(toleratingXErrorHandler);
     if (previous != toleratingXErrorHandler)
         previousXErrorHandler = previous;
@@ -87,6 +94,9 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
     // A card game should not keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+#ifdef QV_HAVE_X11
+    tolerateSendEventToDestroyedWindow();
+#endif
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // The table is a finished software picture; where the driver can take it as it is (X11's
@@ -113,9 +123,6 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + error);
     }
-#ifdef QV_HAVE_X11
-    tolerateSendEventToDestroyedWindow(window_);
-#endif
     keepTopOnScreen(window_, height);
     // Keys are only accelerators and box answers here: no input method is wanted.
     SDL_StopTextInput();

@@ -12,3 +12,12 @@ add_robustness_tests(tabletest [=[{"row": [[1, N, 0]]}]=] row deck)
 add_unit_tests(script_fuzz_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/script_fuzz_test.cpp
   LIBS velmar_game tabletest_game)
+
+# The real window closed by its close button starts and quits with status 0 every time. CI runs
+# a few starts (label "window"); run 50 by hand: xvfb-run -a python3 window_quit.py bin/velmar 50
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+  add_test(NAME robustness.window_quit.velmar
+           COMMAND ${XVFB_RUN} -a python3 ${CMAKE_CURRENT_LIST_DIR}/window_quit.py $<TARGET_FILE:velmar> 5)
+  set_tests_properties(robustness.window_quit.velmar PROPERTIES LABELS window TIMEOUT 300)
+endif()
