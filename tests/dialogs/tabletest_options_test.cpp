@@ -118,7 +118,7 @@ TEST_F(TabletestDialogs, CancelStatisticsAndAScriptEndingInADialogChangeNothingB
     const auto errors = r.ofKind("error");
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0]["line"], 3);
-    EXPECT_EQ(errors[0]["text"], "unknown command \"tap\"");
+    EXPECT_EQ(errors[0]["text"], "unknown command \"tap\" while a dialog is open; it takes cancel check click ok quit select shot state");
     EXPECT_EQ(errors[1]["text"], "select: \"x\" is not a whole number");
     EXPECT_EQ(r.status, 2);
     const auto dialogs = r.ofKind("dialog");
