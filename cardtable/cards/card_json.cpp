@@ -13,6 +13,33 @@ namespace ct {
 
 using nlohmann::json;
 
+std::string shortDump(const json& value)
+{
+    constexpr std::size_t longest = 40;
+    std::string text = value.dump(-1, ' ', false, json::error_handler_t::replace);
+    if (text.size() > longest) {
+        text.resize(longest);
+        text += "...";
+    }
+    return text;
+}
+
+std::optional<int> integerIn(const json& value, int lo, int hi)
+{
+    if (value.is_number_unsigned()) {
+        const auto n = value.get<std::uint64_t>();
+        if (n > static_cast<std::uint64_t>(hi) || (lo > 0 && n < static_cast<std::uint64_t>(lo)))
+            return std::nullopt;
+        return static_cast<int>(n);
+    }
+    if (!value.is_number_integer())
+        return std::nullopt;
+    const auto n = value.get<std::int64_t>();
+    if (n < lo || n > hi)
+        return std::nullopt;
+    return static_cast<int>(n);
+}
+
 namespace {
 
 [[noreturn]] void fail(std::string_view what, const std::string& message)
@@ -23,11 +50,10 @@ namespace {
 int intIn(const json& value, int lo, int hi, std::string_view what, const std::string& name)
 {
     if (!value.is_number_integer())
-        fail(what, name + " must be an integer, not " + value.dump());
-    const auto n = value.get<std::int64_t>();
-    if (n < lo || n > hi)
-        fail(what, name + " " + std::to_string(n) + " is out of range " + std::to_string(lo) + ".." + std::to_string(hi));
-    return static_cast<int>(n);
+        fail(what, name + " must be an integer, not " + shortDump(value));
+    if (const auto n = integerIn(value, lo, hi))
+        return *n;
+    fail(what, name + " " + shortDump(value) + " is out of range " + std::to_string(lo) + ".." + std::to_string(hi));
 }
 
 // A flag given as true/false or 0/1.
@@ -37,7 +63,7 @@ int flag(const json& value, std::string_view what, const std::string& name)
         return value.get<bool>() ? 1 : 0;
     if (value.is_number_integer() && (value.get<std::int64_t>() == 0 || value.get<std::int64_t>() == 1))
         return static_cast<int>(value.get<std::int64_t>());
-    fail(what, name + " must be true, false, 0 or 1, not " + value.dump());
+    fail(what, name + " must be true, false, 0 or 1, not " + shortDump(value));
 }
 
 constexpr int maxRank = 15;
@@ -71,13 +97,13 @@ json toJson(const Deck& deck)
 std::vector<CardValue> parseCardList(const json& value, std::string_view what)
 {
     if (!value.is_array())
-        fail(what, "expected an array of [suit, rank, selected], not " + value.dump());
+        fail(what, "expected an array of [suit, rank, selected], not " + shortDump(value));
     std::vector<CardValue> cards;
     for (std::size_t i = 0; i < value.size(); ++i) {
         const json& element = value[i];
         const std::string where = "card " + std::to_string(i + 1);
         if (!element.is_array() || element.size() < 2 || element.size() > 3)
-            fail(what, where + " must be [suit, rank] or [suit, rank, selected], not " + element.dump());
+            fail(what, where + " must be [suit, rank] or [suit, rank, selected], not " + shortDump(element));
         CardValue card;
         card.suit = intIn(element[0], 1, 4, what, where + " suit");
         card.rank = intIn(element[1], 1, maxRank, what, where + " rank");
@@ -113,7 +139,7 @@ void loadCardSet(CardSet& set, const json& value, std::string_view what)
 Card parseCard(const json& value, const Card& card, std::string_view what)
 {
     if (!value.is_object())
-        fail(what, "expected an object with suit, rank and hidden, not " + value.dump());
+        fail(what, "expected an object with suit, rank and hidden, not " + shortDump(value));
     for (const auto& item : value.items())
         if (item.key() != "suit" && item.key() != "rank" && item.key() != "hidden")
             fail(what, "unknown field \"" + item.key() + "\"");
@@ -143,7 +169,7 @@ void loadCard(Card& card, const json& value, std::string_view what)
 Deck parseDeck(const json& value, const Deck& deck, std::string_view what)
 {
     if (!value.is_object())
-        fail(what, "expected {\"remaining\": n, \"cards\": [[suit, rank], ...]}, not " + value.dump());
+        fail(what, "expected {\"remaining\": n, \"cards\": [[suit, rank], ...]}, not " + shortDump(value));
     for (const auto& item : value.items())
         if (item.key() != "remaining" && item.key() != "cards")
             fail(what, "unknown field \"" + item.key() + "\"");
@@ -167,7 +193,7 @@ Deck parseDeck(const json& value, const Deck& deck, std::string_view what)
         const json& element = list[i];
         const std::string where = "card " + std::to_string(i + 1);
         if (!element.is_array() || element.size() != 2)
-            fail(what, where + " must be [suit, rank], not " + element.dump());
+            fail(what, where + " must be [suit, rank], not " + shortDump(element));
         const int suit = intIn(element[0], 1, 4, what, where + " suit");
         const int rank = intIn(element[1], 1, maxRank, what, where + " rank");
         if (!inPack.contains({suit, rank}))

@@ -6,6 +6,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include <optional>
+
 #include <string_view>
 #include <vector>
 
@@ -29,6 +31,12 @@ struct CardFace {
 };
 
 // A set: [[suit, rank, selected], ...] in set order.
+// A value as error messages quote it: the start of its JSON text, never more than a line.
+std::string shortDump(const nlohmann::json& value);
+// The integer `value` holds when it is one in lo..hi; refuses (nullopt) anything else,
+// unsigned values past the signed range included.
+std::optional<int> integerIn(const nlohmann::json& value, int lo, int hi);
+
 nlohmann::json toJson(const CardSet& set);
 // A stand-alone card: {"suit": s, "rank": r, "hidden": h}.
 nlohmann::json toJson(const Card& card);

@@ -1,6 +1,9 @@
 // Canvas, Image and Font on SDL software surfaces: the drawing every backend shares.
 #include "platform/canvas.hpp"
 
+#include <cstdio>
+#include <vector>
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_ttf.h>
@@ -685,11 +688,49 @@ Color Canvas::pixel(int x, int y) const
                  static_cast<std::uint8_t>(p & 0xFF)};
 }
 
+namespace {
+
+// An SDL stream that appends to a byte vector, so the picture is complete before any file is touched.
+SDL_RWops* vectorStream(std::vector<unsigned char>& bytes)
+{
+    SDL_RWops* rw = SDL_AllocRW();
+    if (rw == nullptr)
+        return nullptr;
+    rw->hidden.unknown.data1 = &bytes;
+    rw->size = [](SDL_RWops* r) -> Sint64 { return static_cast<Sint64>(static_cast<std::vector<unsigned char>*>(r->hidden.unknown.data1)->size()); };
+    rw->seek = [](SDL_RWops* r, Sint64, int) -> Sint64 { return static_cast<Sint64>(static_cast<std::vector<unsigned char>*>(r->hidden.unknown.data1)->size()); };
+    rw->read = [](SDL_RWops*, void*, size_t, size_t) -> size_t { return 0; };
+    rw->write = [](SDL_RWops* r, const void* data, size_t size, size_t count) -> size_t {
+        auto* out = static_cast<std::vector<unsigned char>*>(r->hidden.unknown.data1);
+        const auto* from = static_cast<const unsigned char*>(data);
+        out->insert(out->end(), from, from + size * count);
+        return count;
+    };
+    rw->close = [](SDL_RWops* r) -> int {
+        SDL_FreeRW(r);
+        return 0;
+    };
+    return rw;
+}
+
+} // namespace
+
 bool Canvas::savePng(const std::string& path) const
 {
-    if (!surface_ || path.empty())
+    if (!surface_ || path.empty() || path.find('\0') != std::string::npos)
         return false;
-    return IMG_SavePNG(surface_, path.c_str()) == 0;
+    std::vector<unsigned char> bytes;
+    SDL_RWops* stream = vectorStream(bytes);
+    if (stream == nullptr || IMG_SavePNG_RW(surface_, stream, 1) != 0)
+        return false;
+    // Every byte written and the file closed without error, or the save failed (a full disk
+    // would otherwise leave a cut-off picture behind as a success).
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool closed = std::fclose(file) == 0;
+    return written && closed;
 }
 
 void Canvas::blit(const Canvas& from, const Rect& area)

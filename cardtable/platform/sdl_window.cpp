@@ -10,8 +10,13 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
+#ifdef QV_HAVE_X11
+#include <X11/Xlib.h>
+#endif
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <cctype>
 #include <cstdlib>
 #include <stdexcept>
@@ -32,6 +37,48 @@ namespace {
 
 using namespace chrome;
 
+#ifdef QV_HAVE_X11
+XErrorHandler previousXErrorHandler = nullptr;
+
+// SDL sends itself wake-up events on a second connection; one that reaches the window just
+// destroyed gets BadWindow, which Xlib's default handler turns into exit status 1 on a
+// normal quit. Only that one error is let pass; any other ends the program as before.
+int toleratingXErrorHandler(Display* display, XErrorEvent* error)
+{
+    constexpr unsigned char sendEventRequest = 25;   // X_SendEvent
+    if (error->error_code == BadWindow && error->request_code == sendEventRequest)
+        return 0;
+    if (previousXErrorHandler != nullptr)
+        return previousXErrorHandler(display, error);
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "X Error: %s (request %d)\n", text, error->request_code);
+    std::exit(1);
+}
+
+// Installed before SDL starts its video: SDL keeps the handler it finds and puts it back when it
+// closes its connections, which is exactly when the stray error is read.
+void tolerateSendEventToDestroyedWindow()
+{
+    const XErrorHandler previous = XSetErrorHandler(toleratingXErrorHandler);
+    if (previous != toleratingXErrorHandler)
+        previousXErrorHandler = previous;
+}
+#endif
+
+// A window taller than the desktop's usable area starts at its top, so that the menu bar and
+// the title stay reachable (centring would push them off the screen).
+void keepTopOnScreen(SDL_Window* window, int height)
+{
+    const int display = SDL_GetWindowDisplayIndex(window);
+    SDL_Rect usable{};
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || height <= usable.h)
+        return;
+    int x = 0, y = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_SetWindowPosition(window, x, usable.y);
+}
+
 } // namespace
 
 SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps,
@@ -47,6 +94,9 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
     // A card game should not keep the screen saver away.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+#ifdef QV_HAVE_X11
+    tolerateSendEventToDestroyedWindow();
+#endif
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw std::runtime_error(std::string("cannot open a window: ") + SDL_GetError());
     // The table is a finished software picture; where the driver can take it as it is (X11's
@@ -73,6 +123,7 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + error);
     }
+    keepTopOnScreen(window_, height);
     // Keys are only accelerators and box answers here: no input method is wanted.
     SDL_StopTextInput();
     const Image icon = Image::fromPng(

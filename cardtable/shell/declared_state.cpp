@@ -39,12 +39,11 @@ int parseIntField(const nlohmann::json& value, const std::string& name, int lo, 
     if (value.is_boolean() && lo <= 0 && hi >= 1)
         return value.get<bool>() ? 1 : 0;
     if (!value.is_number_integer())
-        throw std::invalid_argument(name + " must be an integer, not " + value.dump());
-    const auto n = value.get<std::int64_t>();
-    if (n < lo || n > hi)
-        throw std::invalid_argument(name + " " + std::to_string(n) + " is not in " + std::to_string(lo) + ".." +
-                                    std::to_string(hi));
-    return static_cast<int>(n);
+        throw std::invalid_argument(name + " must be an integer, not " + shortDump(value));
+    if (const auto n = integerIn(value, lo, hi))
+        return *n;
+    throw std::invalid_argument(name + " " + shortDump(value) + " is not in " + std::to_string(lo) + ".." +
+                                std::to_string(hi));
 }
 
 void checkEachCardOnce(const std::vector<std::pair<CardFace, std::string>>& found, std::vector<std::string>& out)

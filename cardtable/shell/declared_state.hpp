@@ -194,7 +194,7 @@ public:
     void load(S& live, const nlohmann::json& given) const
     {
         if (!given.is_object())
-            fail("expected an object of fields, not " + given.dump());
+            fail("expected an object of fields, not " + shortDump(given));
         S scratch;
         for (const Field& f : fields_)
             copy(f, live, scratch, false);
@@ -371,7 +371,7 @@ private:
         case FieldKind::looseCards: {
             std::vector<Card>& cards = f.loose(s);
             if (!value.is_array() || value.size() != cards.size())
-                fail(f.name + " must be an array of " + std::to_string(cards.size()) + " cards, not " + value.dump());
+                fail(f.name + " must be an array of " + std::to_string(cards.size()) + " cards, not " + shortDump(value));
             std::vector<Card> read = cards;
             for (std::size_t i = 0; i < cards.size(); ++i)
                 read[i] = parseCard(value[i], cards[i], f.name + " card " + std::to_string(i + 1));

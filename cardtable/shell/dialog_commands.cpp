@@ -12,6 +12,8 @@ int wholeNumber(const ScriptLine& line, const std::string& word)
 {
     int value = 0;
     const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error == std::errc::result_out_of_range && end == word.data() + word.size())
+        throw ScriptError(line.command + ": " + word + " is out of range");
     if (error != std::errc{} || end != word.data() + word.size())
         throw ScriptError(line.command + ": \"" + word + "\" is not a whole number");
     return value;
@@ -70,6 +72,12 @@ ScriptRunner::Commands dialogScriptCommands(Dialog& dialog, ScriptRunner& runner
         dialog.draw(frame);
         if (!frame.savePng(line.rest))
             throw ScriptError("shot: cannot write \"" + line.rest + "\"");
+    };
+    // Quitting ends the whole run from inside a dialog, which closes as by Cancel.
+    commands["quit"] = [&dialog, &runner](const ScriptLine& line) {
+        expectWords(line, 0, "quit takes no arguments");
+        dialog.cancel();
+        runner.end();
     };
     return commands;
 }

@@ -5,6 +5,9 @@
 #include "cards/status_line.hpp"
 #include "platform/density.hpp"
 
+#include <algorithm>
+#include <cstdio>
+
 namespace ct {
 
 namespace {
@@ -65,6 +68,21 @@ ProgramShell::ProgramShell(Game& game, WindowBase& window, SettingsStore& store,
         runOptionsDialog(*this, optionsDescription(game_.settingsList(), *this, [this] { game_.resetRunningState(); }));
     };
     statisticsHandler_ = [this] { runStatisticsDialog(*this, statisticsDescription(game_.settingsList())); };
+    settings_.setFailureHandler([this](const std::string& file, const std::string& reason) { storeFailure(file, reason); });
+}
+
+void ProgramShell::storeFailure(const std::string& file, const std::string& reason)
+{
+    // Told once a run: the game goes on, the kept values are tried again at every write and at exit.
+    const std::string text = "Your settings and statistics could not be saved to \"" + file + "\": " + reason + ".";
+    if (headless_) {
+        if (headlessEvents_)
+            headlessEvents_({{"event", "error"}, {"text", text}});
+    } else if (!windowGone_) {
+        window_.messageBox(text, string(1), MsgBoxButtons::ok, MsgBoxIcon::none);
+    } else {
+        std::fprintf(stderr, "%s: %s\n", game_.info().id.c_str(), text.c_str());
+    }
 }
 
 ProgramShell::~ProgramShell()
@@ -82,12 +100,20 @@ void ProgramShell::startUp(bool showComputerHand)
     for (int resource : info.buttonIcons)
         buttonIcons_[resource] = loadIcon(resource, scaleX(32));
 
-    tableColorIndex_ = checkedIndex(settings_.read("blackbg"), tableColors.size());
-    cardBackIndex_ = checkedIndex(settings_.read("back"), backResources.size());
+    // One query with one short wait: a locked store cannot hold the window back. What it
+    // could not give reads as 0, which no later write of a count can make smaller (recordWin
+    // counts inside the store).
+    const auto values = settings_.readAll();
+    auto read = [&values](const std::string& name) {
+        const auto it = values.find(name);
+        return it == values.end() ? 0u : it->second;
+    };
+    tableColorIndex_ = checkedIndex(read("blackbg"), tableColors.size());
+    cardBackIndex_ = checkedIndex(read("back"), backResources.size());
     for (const Setting& row : game_.settingsList().rows) {
         if (!row.readAtStartUp || row.variable == nullptr)
             continue;
-        const int stored = static_cast<int>(settings_.read(row.name));
+        const int stored = row.tallyLabel.empty() ? static_cast<int>(read(row.name)) : countFromStored(read(row.name));
         *row.variable = row.fromStored ? row.fromStored(stored) : stored;
     }
     game_.startValues(showComputerHand);
@@ -107,6 +133,8 @@ void ProgramShell::createWindow()
 void ProgramShell::shutDown()
 {
     window_.destroy();
+    windowGone_ = true;
+    settings_.flush();
     // Nothing may keep pointing at a window that is about to go.
     if (mainWindow() == &window_)
         setMainWindow(nullptr);
@@ -248,14 +276,21 @@ void ProgramShell::recordWin(Winner winner)
     for (const Setting& row : game_.settingsList().rows) {
         if (row.name != name)
             continue;
-        const int count = row.variable ? *row.variable : static_cast<int>(settings_.read(name));
+        // Counted inside the store, so that a second running copy's wins are kept; the
+        // variable then shows what the store holds.
+        const std::uint32_t shown = row.variable ? static_cast<std::uint32_t>(std::max(*row.variable, 0)) : 0;
+        SettingsStore::CountBase base;
+        if (row.fromStored)
+            base = [convert = row.fromStored](std::uint32_t stored) {
+                return static_cast<std::uint32_t>(std::max(convert(countFromStored(stored)), 0));
+            };
+        const std::uint32_t count = settings_.increment(name, shown, base);
         if (row.variable)
-            *row.variable = count + 1;
-        settings_.write(name, static_cast<std::uint32_t>(count + 1));
+            *row.variable = countFromStored(count);
         return;
     }
     // A program without a row for it keeps the count in the store alone.
-    settings_.write(name, settings_.read(name) + 1);
+    settings_.increment(name, settings_.read(name));
 }
 
 nlohmann::json ProgramShell::stateEvent() const

@@ -57,6 +57,10 @@ public:
     void setStatisticsHandler(std::function<void()> handler) { statisticsHandler_ = std::move(handler); }
     void setTableColorIndex(int index) override { tableColorIndex_ = index; }
     void setCardBackIndex(int index) override { cardBackIndex_ = index; }
+    // Headless runs report a failed store write as this event instead of a message box.
+    void setHeadlessEvents(std::function<void(const nlohmann::json&)> sink) { headlessEvents_ = std::move(sink); }
+    // True once a write to the store has failed in this run (the run then ends with status 1).
+    bool storeFailed() const { return settings_.failed(); }
     Game& game() { return game_; }
     WindowBase& windowBase() { return window_; }
 
@@ -72,6 +76,7 @@ public:
 private:
     void paint();
     std::intptr_t command(int id);
+    void storeFailure(const std::string& file, const std::string& reason);
 
     Game& game_;
     WindowBase& window_;
@@ -84,6 +89,8 @@ private:
     bool resourcesCreated_ = false;
     std::function<void()> optionsHandler_;
     std::function<void()> statisticsHandler_;
+    std::function<void(const nlohmann::json&)> headlessEvents_;
+    bool windowGone_ = false;
 };
 
 } // namespace ct

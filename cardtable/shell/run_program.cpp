@@ -13,7 +13,12 @@
 #include "shell/script_commands.hpp"
 #include "shell/script_runner.hpp"
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <filesystem>
 #include <fstream>
+#include <unistd.h>
 #include <iostream>
 #include <random>
 
@@ -25,11 +30,44 @@ namespace ct {
 
 namespace {
 
+// A private directory under the system's temporary directory, removed with its contents.
+class TemporaryDirectory {
+public:
+    TemporaryDirectory() = default;
+    ~TemporaryDirectory()
+    {
+        std::error_code ec;
+        if (!path_.empty())
+            std::filesystem::remove_all(path_, ec);
+    }
+    TemporaryDirectory(const TemporaryDirectory&) = delete;
+    TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
+    bool create()
+    {
+        std::error_code ec;
+        std::string name = (std::filesystem::temp_directory_path(ec) / "qv-monkey-XXXXXX").string();
+        if (ec || ::mkdtemp(name.data()) == nullptr)
+            return false;
+        path_ = name;
+        return true;
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
 int runHeadless(Game& game, const CommandLine& options, SettingsStore& store)
 {
     std::ifstream file;
     std::istream* input = &std::cin;
     if (options.monkey < 0 && !options.script.empty() && options.script != "-") {
+        // A directory opens as a stream that reads nothing: it would run no line and succeed.
+        std::error_code ec;
+        if (std::filesystem::is_directory(options.script, ec)) {
+            std::cerr << game.info().id << ": the script \"" << options.script << "\" is a directory\n";
+            return 2;
+        }
         file.open(options.script);
         if (!file) {
             std::cerr << game.info().id << ": cannot read the script \"" << options.script << "\"\n";
@@ -38,27 +76,18 @@ int runHeadless(Game& game, const CommandLine& options, SettingsStore& store)
         input = &file;
     }
 
-    HeadlessWindow window(pocketGeometry(options.dpi), options.monkey >= 0 ? EventSink{} : EventSink{writeEventLine});
+    if (options.monkey < 0)
+        return runHeadlessScript(game, *input, store, writeEventLine, options.dpi, options.showComputerHand);
+
+    HeadlessWindow window(pocketGeometry(options.dpi), EventSink{});
     ProgramShell shell(game, window, store, true);
+    shell.setHeadlessEvents(writeEventLine);
     shell.startUp(options.showComputerHand);
     shell.createWindow();
-
-    if (options.monkey >= 0) {
-        const std::uint32_t seed =
-            options.seed != 0 ? static_cast<std::uint32_t>(options.seed) : std::random_device{}();
-        const MonkeyResult result = runMonkey(game, window, options.monkey, seed, writeEventLine);
-        shell.shutDown();
-        return result.violations > 0 ? 1 : 0;
-    }
-
-    ScriptRunner runner(*input, window, writeEventLine);
-    addProgramCommands(runner, shell, window);
-    // A modal layer (a dialog) takes the following script lines until it is closed.
-    window.setModalDriver([&runner, &window](Modal& modal) { driveModalFromScript(runner, window, modal); });
-    runner.run();
-    window.setModalDriver({});
+    const std::uint32_t seed = options.seed != 0 ? static_cast<std::uint32_t>(options.seed) : std::random_device{}();
+    const MonkeyResult result = runMonkey(game, window, options.monkey, seed, writeEventLine);
     shell.shutDown();
-    return runner.errorCount() > 0 ? 2 : 0;
+    return result.violations > 0 || shell.storeFailed() || !eventsWritten() ? 1 : 0;
 }
 
 int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
@@ -86,6 +115,8 @@ int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
         window->show();
         window->runMessageLoop();
         shell.shutDown();
+        if (shell.storeFailed())
+            status = 1;
         if (!options.selftestShot.empty() && !window->selftestShotSaved()) {
             std::cerr << info.id << ": cannot save \"" << options.selftestShot << "\"\n";
             status = 1;
@@ -94,10 +125,51 @@ int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
     return status;
 }
 
+void openStandardDescriptors()
+{
+    // A closed 0, 1 or 2 would be handed to the next file opened (a font read as the script,
+    // the database written by error messages): fill each with /dev/null first.
+    for (int fd = 0; fd <= 2; ++fd) {
+        if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        if (fd == 1)
+            noteOutputClosed();
+        const int opened = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+        if (opened >= 0 && opened != fd) {
+            ::dup2(opened, fd);
+            ::close(opened);
+        }
+    }
+}
+
 } // namespace
+
+int runHeadlessScript(Game& game, std::istream& input, SettingsStore& store, const EventSink& events, int dpi,
+                      bool showComputerHand)
+{
+    HeadlessWindow window(pocketGeometry(dpi), events);
+    ProgramShell shell(game, window, store, true);
+    shell.setHeadlessEvents(events);
+    shell.startUp(showComputerHand);
+    shell.createWindow();
+    ScriptRunner runner(input, window, events);
+    addProgramCommands(runner, shell, window);
+    // A modal layer (a dialog) takes the following script lines until it is closed.
+    window.setModalDriver([&runner, &window](Modal& modal) { driveModalFromScript(runner, window, modal); });
+    runner.run();
+    window.setModalDriver({});
+    shell.shutDown();
+    if (runner.errorCount() > 0)
+        return 2;
+    // Events that never reached their reader (a full or closed output) are a failed run.
+    return shell.storeFailed() || !eventsWritten() ? 1 : 0;
+}
 
 int runProgram(Game& game, int argc, char** argv)
 {
+    openStandardDescriptors();
+    // A file-size limit or a full disk makes writes fail; it must not kill the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     const ProgramInfo& info = game.info();
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
@@ -127,7 +199,18 @@ int runProgram(Game& game, int argc, char** argv)
     if (options.seed != 0)
         setFixedSeed(options.seed);
 
-    SettingsStore store(settingsDatabasePath(options.configDir));
+    // Random play never counts into the user's own tally: without a config dir it gets a
+    // store of its own that is removed afterwards.
+    TemporaryDirectory scratch;
+    std::string configDir = options.configDir;
+    if (options.monkey >= 0 && configDir.empty()) {
+        if (!scratch.create()) {
+            std::cerr << info.id << ": cannot make a temporary directory for random play\n";
+            return 1;
+        }
+        configDir = scratch.path().string();
+    }
+    SettingsStore store(settingsDatabasePath(configDir));
     return options.headless ? runHeadless(game, options, store) : runWindowed(game, options, store);
 }
 

@@ -2,10 +2,20 @@
 #include "shell/script_commands.hpp"
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <cstdio>
 #include <map>
 
 namespace ct {
+
+namespace {
+bool outputLost = false;
+} // namespace
+
+void noteOutputClosed() { outputLost = true; }
+
+bool eventsWritten() { return !outputLost; }
 
 void writeEventLine(const nlohmann::json& event)
 {
@@ -22,8 +32,13 @@ void writeEventLine(const nlohmann::json& event)
     }
     // Texts that are not valid UTF-8 are written with replacement characters, not refused.
     const std::string line = ordered.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
-    std::fwrite(line.data(), 1, line.size(), stdout);
-    std::fflush(stdout);
+    // A full or closed output loses events: remembered, so the run cannot end as a success.
+    if (std::fwrite(line.data(), 1, line.size(), stdout) != line.size() || std::fflush(stdout) != 0) {
+        if (!outputLost)
+            std::fprintf(stderr, "cannot write events to standard output: %s\n", std::strerror(errno));
+        outputLost = true;
+        std::clearerr(stdout);
+    }
 }
 
 AltKey parseAltKey(const std::string& text)
@@ -48,6 +63,10 @@ AltKey parseAltKey(const std::string& text)
     }
     return result;
 }
+
+namespace {
+constexpr int maximumLoadDepth = 16;
+} // namespace
 
 void addProgramCommands(ScriptRunner& runner, ProgramShell& shell, HeadlessWindow& window)
 {
@@ -112,7 +131,13 @@ void addProgramCommands(ScriptRunner& runner, ProgramShell& shell, HeadlessWindo
     runner.addCommand("load", [&window, &shell](const ScriptLine& line) {
         nlohmann::json fields;
         try {
-            fields = nlohmann::json::parse(line.rest);
+            // No state is nested deeply; a deeper value is refused while it is read, before
+            // anything could recurse through it.
+            fields = nlohmann::json::parse(line.rest, [](int depth, nlohmann::json::parse_event_t, nlohmann::json&) {
+                if (depth > maximumLoadDepth)
+                    throw ScriptError("load: nested deeper than " + std::to_string(maximumLoadDepth) + " levels");
+                return true;
+            });
         } catch (const nlohmann::json::exception& error) {
             throw ScriptError(std::string("load: not JSON: ") + error.what());
         }

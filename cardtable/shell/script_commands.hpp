@@ -14,5 +14,8 @@ AltKey parseAltKey(const std::string& text);
 
 // Writes one event as a line of JSON on standard output and flushes it.
 void writeEventLine(const nlohmann::json& event);
+// False once an event could not be written (or standard output was found closed at start).
+bool eventsWritten();
+void noteOutputClosed();
 
 } // namespace ct

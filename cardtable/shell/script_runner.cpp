@@ -91,12 +91,23 @@ bool ScriptRunner::parse(const std::string& text, int number, ScriptLine& line)
 
 void ScriptRunner::execute(const std::string& text, int number)
 {
+    // A NUL would silently cut a file name or a JSON text short.
+    if (text.find('\0') != std::string::npos) {
+        reportError(number, "the line contains a NUL character");
+        return;
+    }
     ScriptLine line;
     if (!parse(text, number, line))
         return;
     const Handler* handler = find(line.command);
     if (!handler) {
-        reportError(number, "unknown command \"" + line.command + "\"");
+        std::string text = "unknown command \"" + line.command + "\"";
+        if (scopes_.size() > 1 && scopes_.back().exclusive) {
+            text += " while a dialog is open; it takes";
+            for (const auto& [name, unused] : scopes_.back().commands)
+                text += " " + name;
+        }
+        reportError(number, text);
         return;
     }
     try {
@@ -141,6 +152,8 @@ void parsePoint(const ScriptLine& line, Size client, int& x, int& y)
         throw ScriptError(line.command + " needs X Y");
     auto number = [&](const std::string& word, int& out) {
         const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), out);
+        if (error == std::errc::result_out_of_range && end == word.data() + word.size())
+            throw ScriptError(line.command + ": " + word + " is out of range");
         if (error != std::errc{} || end != word.data() + word.size())
             throw ScriptError(line.command + ": \"" + word + "\" is not a whole number");
     };

@@ -20,6 +20,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -164,62 +165,167 @@ bool SettingsStore::open(bool create) {
     return true;
 }
 
-long SettingsStore::write(std::string_view key, std::string_view name, std::uint32_t value) {
-    std::vector<unsigned char> bytes = {
-        static_cast<unsigned char>(value & 0xff), static_cast<unsigned char>((value >> 8) & 0xff),
-        static_cast<unsigned char>((value >> 16) & 0xff), static_cast<unsigned char>((value >> 24) & 0xff)};
-    return writeRaw(key, name, valueTypeDword, bytes);
+
+long SettingsStore::failed(int rc, const char* what) {
+    lastError_ = what != nullptr ? what : sqlite3_errstr(rc);
+    return errorCodeFor(rc);
 }
 
-long SettingsStore::writeRaw(std::string_view key, std::string_view name, int type,
-                             const std::vector<unsigned char>& bytes) {
+long SettingsStore::transaction(const std::function<int()>& body) {
     try {
-        if (!open(true))
+        if (!open(true)) {
+            lastError_ = errno != 0 ? std::strerror(errno) : "cannot open the database";
             return storeCannotOpen;
+        }
         // IMMEDIATE takes the write lock at once, so a second program waits in the busy
         // timeout here instead of failing later when it tries to upgrade a read lock.
         int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK) {
+            long code = failed(rc, sqlite3_errmsg(db_));
             if (meansCannotOpen(rc))
                 close();
-            return errorCodeFor(rc);
+            return code;
         }
         auto fail = [this](int failedRc) {
+            long code = failed(failedRc, sqlite3_errmsg(db_));
             sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
             if (meansCannotOpen(failedRc))
                 close();
-            return errorCodeFor(failedRc);
+            return code;
         };
         if (!tableReady_) {
             rc = sqlite3_exec(db_, createTableSql, nullptr, nullptr, nullptr);
             if (rc != SQLITE_OK)
                 return fail(rc);
         }
-        {
-            Statement upsert(db_, upsertSql);
-            if (!upsert.ok())
-                return fail(upsert.rc());
-            // A zero-length blob binds as NULL; an empty value is still a value, so bind "".
-            static const unsigned char none = 0;
-            const void* data = bytes.empty() ? static_cast<const void*>(&none) : bytes.data();
-            if ((rc = bindText(upsert.get(), 1, key)) != SQLITE_OK ||
-                (rc = bindText(upsert.get(), 2, name)) != SQLITE_OK ||
-                (rc = sqlite3_bind_int(upsert.get(), 3, type)) != SQLITE_OK ||
-                (rc = sqlite3_bind_blob(upsert.get(), 4, data, static_cast<int>(bytes.size()),
-                                        SQLITE_TRANSIENT)) != SQLITE_OK)
-                return fail(rc);
-            rc = sqlite3_step(upsert.get());
-            if (rc != SQLITE_DONE)
-                return fail(rc);
-        }
+        rc = body();
+        if (rc != SQLITE_OK)
+            return fail(rc);
         rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
         if (rc != SQLITE_OK)
             return fail(rc);
         tableReady_ = true;
         return storeSuccess;
     } catch (...) {
+        lastError_ = "out of memory";
         return storeAccessDenied;
     }
+}
+
+namespace {
+
+std::uint32_t dwordOf(sqlite3_stmt* stmt, int column, bool& isDword) {
+    isDword = sqlite3_column_type(stmt, column) == SQLITE_BLOB && sqlite3_column_bytes(stmt, column) == 4;
+    const auto* b = isDword ? static_cast<const unsigned char*>(sqlite3_column_blob(stmt, column)) : nullptr;
+    if (b == nullptr) {
+        isDword = false;
+        return 0;
+    }
+    return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+           static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+}
+
+std::vector<unsigned char> dwordBytes(std::uint32_t value) {
+    return {static_cast<unsigned char>(value & 0xff), static_cast<unsigned char>((value >> 8) & 0xff),
+            static_cast<unsigned char>((value >> 16) & 0xff), static_cast<unsigned char>((value >> 24) & 0xff)};
+}
+
+int upsert(sqlite3* db, std::string_view key, std::string_view name, int type, const std::vector<unsigned char>& bytes) {
+    Statement upsert(db, upsertSql);
+    if (!upsert.ok())
+        return upsert.rc();
+    // A zero-length blob binds as NULL; an empty value is still a value, so bind "".
+    static const unsigned char none = 0;
+    const void* data = bytes.empty() ? static_cast<const void*>(&none) : bytes.data();
+    int rc = SQLITE_OK;
+    if ((rc = bindText(upsert.get(), 1, key)) != SQLITE_OK || (rc = bindText(upsert.get(), 2, name)) != SQLITE_OK ||
+        (rc = sqlite3_bind_int(upsert.get(), 3, type)) != SQLITE_OK ||
+        (rc = sqlite3_bind_blob(upsert.get(), 4, data, static_cast<int>(bytes.size()), SQLITE_TRANSIENT)) != SQLITE_OK)
+        return rc;
+    rc = sqlite3_step(upsert.get());
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+} // namespace
+
+long SettingsStore::writeRaw(std::string_view key, std::string_view name, int type,
+                             const std::vector<unsigned char>& bytes) {
+    return transaction([&] { return upsert(db_, key, name, type, bytes); });
+}
+
+long SettingsStore::write(std::string_view key, std::string_view name, std::uint32_t value) {
+    return writeRaw(key, name, valueTypeDword, dwordBytes(value));
+}
+
+long SettingsStore::increment(std::string_view key, std::string_view name, std::uint32_t by, std::uint32_t* stored,
+                              const CountBase& base) {
+    std::uint32_t result = 0;
+    long code = transaction([&] {
+        Statement select(db_, selectSql);
+        if (!select.ok())
+            return select.rc();
+        int rc = SQLITE_OK;
+        if ((rc = bindText(select.get(), 1, key)) != SQLITE_OK || (rc = bindText(select.get(), 2, name)) != SQLITE_OK)
+            return rc;
+        rc = sqlite3_step(select.get());
+        std::uint32_t old = 0;
+        if (rc == SQLITE_ROW) {
+            bool isDword = false;
+            old = dwordOf(select.get(), 0, isDword);
+        } else if (rc != SQLITE_DONE) {
+            return rc;
+        }
+        if (base)
+            old = base(old);
+        // A damaged value past the largest count counts as the largest count.
+        old = std::min(old, largestCount);
+        result = by >= largestCount - old ? largestCount : old + by;
+        return upsert(db_, key, name, valueTypeDword, dwordBytes(result));
+    });
+    if (code == storeSuccess && stored != nullptr)
+        *stored = result;
+    return code;
+}
+
+std::map<std::string, std::uint32_t, std::less<>> SettingsStore::readAll(std::string_view key, bool* ok) {
+    std::map<std::string, std::uint32_t, std::less<>> values;
+    bool answered = false;
+    try {
+        if (!open(false)) {
+            answered = inspect(path_) == FileState::missing;
+        } else {
+            Statement select(db_, "SELECT name, data FROM registry_value WHERE key = ?1");
+            if (!select.ok()) {
+                // No table yet is normal before the first write.
+                answered = std::string_view(sqlite3_errmsg(db_)).starts_with("no such table");
+                lastError_ = sqlite3_errmsg(db_);
+                if (meansCannotOpen(select.rc()))
+                    close();
+            } else if (bindText(select.get(), 1, key) == SQLITE_OK) {
+                int rc = SQLITE_OK;
+                while ((rc = sqlite3_step(select.get())) == SQLITE_ROW) {
+                    bool isDword = false;
+                    const std::uint32_t value = dwordOf(select.get(), 1, isDword);
+                    const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(select.get(), 0));
+                    if (isDword && name != nullptr)
+                        values[name] = value;
+                }
+                answered = rc == SQLITE_DONE;
+                if (!answered) {
+                    lastError_ = sqlite3_errmsg(db_);
+                    values.clear();
+                    if (meansCannotOpen(rc))
+                        close();
+                }
+            }
+        }
+    } catch (...) {
+        values.clear();
+        answered = false;
+    }
+    if (ok != nullptr)
+        *ok = answered;
+    return values;
 }
 
 std::uint32_t SettingsStore::read(std::string_view key, std::string_view name) {
@@ -268,6 +374,65 @@ std::filesystem::path settingsDatabasePath(const std::string& configDir) {
     if (home.empty())
         return {};
     return home / ".local" / "share" / "qv" / databaseFileName;
+}
+
+long ProgramSettings::write(std::string_view name, std::uint32_t value) {
+    // A newer value replaces a kept one, counts included.
+    pendingCounts_.erase(std::string(name));
+    pendingValues_[std::string(name)] = value;
+    return flush() ? storeSuccess : storeAccessDenied;
+}
+
+std::uint32_t ProgramSettings::increment(std::string_view name, std::uint32_t shown, SettingsStore::CountBase base) {
+    const std::uint32_t next = std::min(shown, largestCount - 1) + 1;
+    if (const auto at = pendingValues_.find(name); at != pendingValues_.end()) {
+        // A kept value not yet written (a cleared tally): the count goes on from it.
+        at->second = std::min(at->second, largestCount - 1) + 1;
+        flush();
+        return next;
+    }
+    KeptCount& kept = pendingCounts_[std::string(name)];
+    kept.by = std::min(kept.by, largestCount - 1) + 1;
+    kept.base = std::move(base);
+    flush();
+    if (pendingCounts_.contains(name))
+        return next;
+    // Counted: show what the store holds now, other running copies' wins included.
+    bool ok = false;
+    const auto values = store_.readAll(key_, &ok);
+    const auto it = values.find(name);
+    return ok && it != values.end() ? std::min(it->second, largestCount) : next;
+}
+
+bool ProgramSettings::flush() {
+    bool allWritten = true;
+    for (auto it = pendingCounts_.begin(); it != pendingCounts_.end();) {
+        if (store_.increment(key_, it->first, it->second.by, nullptr, it->second.base) == storeSuccess) {
+            it = pendingCounts_.erase(it);
+        } else {
+            allWritten = false;
+            ++it;
+        }
+    }
+    for (auto it = pendingValues_.begin(); it != pendingValues_.end();) {
+        if (store_.write(key_, it->first, it->second) == storeSuccess) {
+            it = pendingValues_.erase(it);
+        } else {
+            allWritten = false;
+            ++it;
+        }
+    }
+    if (!allWritten)
+        reportFailure();
+    return allWritten;
+}
+
+void ProgramSettings::reportFailure() {
+    if (failed_)
+        return;
+    failed_ = true;
+    if (failureHandler_)
+        failureHandler_(store_.path().string(), store_.lastError());
 }
 
 } // namespace ct

@@ -12,7 +12,8 @@ namespace {
 
 int countValue(Shell& shell, const StatisticsCount& count)
 {
-    const int value = count.variable ? *count.variable : static_cast<int>(shell.settings().read(count.setting));
+    // A damaged stored value at or past 2^31 shows as the largest count, never negative.
+    const int value = count.variable ? std::max(*count.variable, 0) : countFromStored(shell.settings().read(count.setting));
     return count.shown ? count.shown(value) : value;
 }
 

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Hostile inputs against one program's headless mode: each must give a clear error and the
+# right exit status (2 unusable input, 1 failed run), never a crash, a hang or a quiet success.
+#   inputs.sh PROGRAM_BINARY NUMBER_LOAD CARD_LIST_FIELD PACK_FIELD
+# NUMBER_LOAD is a load object with N where a number goes, e.g. '{"nextStarter": N}'.
+set -u
+bin=$(realpath "$1") number=$2 cards=$3 pack=$4
+withNumber() { echo "load ${number/N/$1}"; }
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+cd "$work"
+failures=0
+
+# expect NAME STATUS PATTERN: runs the script on stdin with a fresh store, checks the exit
+# status and that the output (stdout and stderr) matches PATTERN.
+expect() {
+    local name=$1 status=$2 pattern=$3
+    shift 3
+    local out got
+    out=$(timeout 60 "$bin" --headless --config-dir "$work/store-$name" "$@" 2>&1)
+    got=$?
+    if [[ $got -ne $status ]] || ! grep -qE -- "$pattern" <<<"$out"; then
+        echo "FAIL $name: exit $got (want $status), output:" >&2
+        head -c 600 <<<"$out" >&2
+        echo >&2
+        failures=$((failures + 1))
+    fi
+}
+
+deep() { # deep N: N nested arrays around a number
+    python3 -c "import sys; n=int(sys.argv[1]); print('['*n + '1' + ']'*n)" "$1"
+}
+d=$(deep 100000)
+withNumber "$d" >deep-number
+printf 'load {"%s": [%s]}\n' "$cards" "$d" >deep-cards
+printf 'load {"%s": {"cards": %s}}\n' "$pack" "$d" >deep-pack
+for f in deep-number deep-cards deep-pack; do
+    expect "$f" 2 '"error".*nested deeper' <"$f"
+done
+
+expect unsigned-max 2 '"error".* 18446744073709551615 is' <<<"$(withNumber 18446744073709551615)"
+expect two-to-63 2 '"error".* 9223372036854775808 is' <<<"$(withNumber 9223372036854775808)"
+expect long-value 2 '"error".*\.\.\."' <<<"$(withNumber "\"$(printf 'x%.0s' {1..5000})\"")"
+{ withNumber 0 | tr -d '\n'; printf '\0garbage\n'; } >nul-load
+expect nul-load 2 '"error".*NUL' <nul-load
+printf 'shot keep\0.png\n' >nul-shot
+expect nul-shot 2 '"error".*NUL' <nul-shot
+[[ -e keep ]] && { echo "FAIL nul-shot wrote keep" >&2; failures=$((failures + 1)); }
+expect shot-full 2 '"error".*cannot write' <<<"shot /dev/full"
+expect script-dir 2 'is a directory' --script "$work"
+expect tap-range 2 'out of range' <<<"tap 99999999999 1"
+expect quit-in-dialog 0 '"title"' <<<$'menu options\nquit\nstate'
+expect menu-in-dialog 2 'while a dialog is open; it takes .*cancel' <<<$'menu options\nmenu new\ncancel'
+
+# Standard output full: the events are lost, so the run failed.
+out=$(echo state | "$bin" --headless --config-dir "$work/s1" 2>&1 >/dev/full); got=$?
+[[ $got -eq 1 && $out == *"standard output"* ]] || { echo "FAIL stdout-full: exit $got: $out" >&2; failures=$((failures + 1)); }
+# Standard input closed: nothing else is read as the script.
+out=$("$bin" --headless --config-dir "$work/s2" <&- 2>&1); got=$?
+[[ $got -eq 0 && $out != *error* ]] || { echo "FAIL stdin-closed: exit $got: ${out:0:300}" >&2; failures=$((failures + 1)); }
+
+# A store that cannot be written: told once as an error event, and the run fails.
+touch plain
+out=$(printf 'menu options\nok\nmenu options\nok\n' | "$bin" --headless --config-dir "$work/plain/sub" 2>&1); got=$?
+n=$(grep -c '"event":"error".*could not be saved' <<<"$out")
+[[ $got -eq 1 && $n -eq 1 ]] || { echo "FAIL store-unwritable: exit $got, $n error events: ${out:0:400}" >&2; failures=$((failures + 1)); }
+
+# Random play without a config dir never writes to the user's own store.
+mkdir home
+HOME=$work/home XDG_DATA_HOME= QV_CONFIG_DIR= "$bin" --headless --monkey 300 --seed 3 >/dev/null 2>&1
+[[ -z $(ls -A home) ]] || { echo "FAIL monkey wrote into \$HOME: $(find home)" >&2; failures=$((failures + 1)); }
+
+[[ $failures -eq 0 ]] && echo "all hostile inputs refused cleanly"
+exit $((failures > 0))

@@ -1,0 +1,165 @@
+// Random script lines, valid and invalid mixed, through each program's whole headless run:
+// nothing may crash or hang, no card may go missing, and the exit status must say what happened.
+// Seeded and reproducible; QV_FUZZ_LINES and QV_FUZZ_SEED make a longer or another run.
+#include "cards/card_style.hpp"
+#include "platform/density.hpp"
+#include "settings/test_dir.hpp"
+#include "shell/run_program.hpp"
+#include "tabletest/table_test.hpp"
+#include "velmar/velmar_game.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <random>
+#include <sstream>
+
+using nlohmann::json;
+
+namespace {
+
+// Every program under test: adding one is one line.
+const std::vector<std::pair<std::string, std::function<std::unique_ptr<ct::Game>()>>> programs{
+    {"velmar", [] { return std::make_unique<velmar::VelmarGame>(); }},
+    {"tabletest", [] { return std::make_unique<tabletest::TableTestGame>(); }},
+};
+
+long environmentNumber(const char* name, long fallback)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::strtol(text, nullptr, 10) : fallback;
+}
+
+class LineMaker {
+public:
+    explicit LineMaker(std::uint32_t seed) : rng_(seed) {}
+
+    // `clean`: only lines that cannot be refused, so such a script must end with status 0.
+    std::string next(const json& lastState, bool clean)
+    {
+        if (clean)
+            return pickOf({"tap", "tap", "dbl", "down", "up"}) + " " + coordinates(true) + "\n" +
+                   pickOf({"state", "answer ok", "answer no", "menu new", "menu about", "# note"});
+        switch (pick(0, 19)) {
+        case 0: case 1: case 2: case 3: case 4:
+            return pickOf({"tap", "tap", "tap", "down", "up", "dbl"}) + " " + coordinates();
+        case 5:
+            return "menu " + pickOf({"new", "statistics", "options", "rules", "about", "bogus", "", "new new"});
+        case 6:
+            // Exit ends the script: rare, so the scripts get somewhere.
+            return pick(0, 40) == 0 ? pickOf({"menu exit", "key alt+f4", "quit"}) : "state";
+        case 7:
+            return "key " + pickOf({"alt+n", "alt+/", "alt+x", "alt+", "ctrl+n", "alt+1", "alt+f5", ""});
+        case 8:
+            return "answer " + pickOf({"ok", "yes", "no", "maybe", ""});
+        case 9: case 10:
+            return "load " + loadText(lastState);
+        case 11:
+            return pickOf({"check", "select", "click"}) + " " + std::to_string(pick(999, 1020)) + " " +
+                   std::to_string(pick(-1, 6));
+        case 12:
+            return pickOf({"ok", "cancel", "state", "ok now", "cancel 1"});
+        case 13:
+            return pickOf({"", "   ", "# comment", "tap", "tap 1", "tap 1 2 3", "unknown", "load", "load {",
+                           "load []", "load {\"x\":1}", "shot", std::string("tap 1\0 2", 8), "\xff\xfe bad",
+                           "tap 99999999999 1", "tap -1 -1"});
+        case 14:
+            return "shot /dev/null";
+        default:
+            return "tap " + coordinates(true);
+        }
+    }
+
+private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng_); }
+    std::string pickOf(const std::vector<std::string>& options)
+    {
+        return options[static_cast<std::size_t>(pick(0, static_cast<int>(options.size()) - 1))];
+    }
+    std::string coordinates(bool onTable = false)
+    {
+        if (onTable || pick(0, 5) != 0)
+            return std::to_string(pick(0, 239)) + " " + std::to_string(pick(0, 293));   // the table at 96 dpi
+        return pickOf({"-5", "100000", "x", "1.5", "99999999999", "0"}) + " " +
+               pickOf({"0", "-1", "700", "y", "2147483648", "10"});
+    }
+    // A few fields of the last state, some changed: accepted now and then, refused mostly.
+    std::string loadText(const json& lastState)
+    {
+        if (!lastState.is_object() || pick(0, 9) == 0)
+            return pickOf({"{}", "{\"nope\": 1}", "{\"deck\": {\"cards\": []}}", "[[[[1]]]]", "null"});
+        json fields = json::object();
+        std::vector<std::string> names;
+        for (const auto& [name, value] : lastState.items())
+            if (name != "event" && name != "program" && name != "status" && name != "title" && name != "settings")
+                names.push_back(name);
+        if (names.empty())
+            return "{}";
+        for (int i = pick(1, 3); i > 0; --i) {
+            const std::string& name = names[static_cast<std::size_t>(pick(0, static_cast<int>(names.size()) - 1))];
+            json value = lastState[name];
+            switch (pick(0, 5)) {
+            case 0: value = pick(-3, 40); break;
+            case 1: value = json::array(); break;
+            case 2: if (value.is_number_integer()) value = value.get<long long>() + pick(-1, 1); break;
+            case 3: value = 18446744073709551615ull; break;
+            default: break;
+            }
+            fields[name] = value;
+        }
+        return fields.dump();
+    }
+
+    std::mt19937 rng_;
+};
+
+} // namespace
+
+TEST(ScriptFuzz, RandomLinesNeverCrashLoseCardsOrLieInTheExitStatus)
+{
+    const long lines = environmentNumber("QV_FUZZ_LINES", 4000);
+    const auto seed = static_cast<std::uint32_t>(environmentNumber("QV_FUZZ_SEED", 12));
+    constexpr int linesPerScript = 100;
+    ct::setScreenDensity(96, 96);
+    for (const auto& [name, make] : programs) {
+        SCOPED_TRACE(name);
+        settings_test::TestDir dir;
+        ct::SettingsStore store(dir / "registry.sqlite3");
+        LineMaker maker(seed);
+        json lastState;
+        long scripts = 0, failedRuns = 0;
+        for (long done = 0; done < lines; done += linesPerScript, ++scripts) {
+            std::unique_ptr<ct::Game> game = make();
+            ct::useCardStyle(game->info().cardStyle);
+            std::string script;
+            const bool clean = scripts % 4 == 3;
+            for (int i = 0; i < linesPerScript; ++i)
+                script += maker.next(lastState, clean) + "\n";
+            int errors = 0;
+            std::vector<std::string> violations;
+            auto events = [&](const json& event) {
+                const std::string kind = event.value("event", "");
+                if (kind == "error")
+                    ++errors;
+                if (kind == "state" && event.contains("program")) {
+                    lastState = event;
+                    // Cards only: an accepted load may set up a table play could not reach,
+                    // which the play invariants rightly report, but no card may vanish or double.
+                    for (const std::string& text : game->consistencyViolations())
+                        if (text.starts_with("card ["))
+                            violations.push_back(text);
+                }
+            };
+            std::istringstream input(script);
+            const int status = ct::runHeadlessScript(*game, input, store, events, 96);
+            failedRuns += status != 0;
+            ASSERT_TRUE(violations.empty()) << "script " << scripts << " (seed " << seed << "): " << violations.front();
+            ASSERT_EQ(status, errors > 0 ? 2 : 0) << "script " << scripts << " (seed " << seed << ")\n" << script;
+        }
+        // The mix must exercise both outcomes, or the check above proves nothing.
+        EXPECT_GT(failedRuns, 0);
+        EXPECT_LT(failedRuns, scripts);
+    }
+}

@@ -1,0 +1,23 @@
+# Hostile inputs and random script lines against every program's headless mode.
+# A program joins with one line: its target, a load with N where a number goes, a card-list
+# field and its pack field.
+function(add_robustness_tests program number cards pack)
+  add_test(NAME robustness.inputs.${program}
+           COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/inputs.sh $<TARGET_FILE:${program}> ${number} ${cards} ${pack})
+endfunction()
+add_robustness_tests(velmar [=[{"nextStarter": N}]=] humanHand deck)
+add_robustness_tests(tabletest [=[{"row": [[1, N, 0]]}]=] row deck)
+
+# In-process random script lines through every program's script runner.
+add_unit_tests(script_fuzz_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/script_fuzz_test.cpp
+  LIBS velmar_game tabletest_game)
+
+# The real window closed by its close button starts and quits with status 0 every time. CI runs
+# a few starts (label "window"); run 50 by hand: xvfb-run -a python3 window_quit.py bin/velmar 50
+find_program(XVFB_RUN xvfb-run)
+if(XVFB_RUN)
+  add_test(NAME robustness.window_quit.velmar
+           COMMAND ${XVFB_RUN} -a python3 ${CMAKE_CURRENT_LIST_DIR}/window_quit.py $<TARGET_FILE:velmar> 5)
+  set_tests_properties(robustness.window_quit.velmar PROPERTIES LABELS window TIMEOUT 300)
+endif()
