@@ -8,6 +8,8 @@
 #include "shell/shell.hpp"
 #include "shell/step_guard.hpp"
 
+#include <memory>
+
 namespace {
 
 using namespace ct;
@@ -175,3 +177,6 @@ int runTableTest(int argc, char** argv)
     TableTestGame game;
     return runProgram(game, argc, argv);
 }
+
+// For in-process tests that drive the game without a command line.
+std::unique_ptr<ct::Game> makeTableTestGame() { return std::make_unique<TableTestGame>(); }
