@@ -1,10 +1,11 @@
 // The whole state of a Sarvotte program: the row, the stock, the scores, the options and the tally.
 #pragma once
 
+#include "cards/card_json.hpp"
 #include "cards/card_set.hpp"
 #include "cards/deck.hpp"
+#include "shell/step_guard.hpp"
 
-#include <cstdint>
 #include <vector>
 
 namespace ct {
@@ -36,11 +37,7 @@ inline constexpr int noRecord = 100;
 inline constexpr int pauseMs = 1000;
 
 // A card's value, for cards that left play and for the move log.
-struct CardFace {
-    int suit = -1;
-    int rank = -1;
-    friend bool operator==(const CardFace&, const CardFace&) = default;
-};
+using CardFace = ct::CardFace;
 
 enum class Mover { human = 0, computer = 1 };
 
@@ -83,7 +80,7 @@ struct SarvotteState {
     int computerToMove = -1;        // 1 computer, 0 human, -1 not yet drawn this run
     int computerScore = 0;
     int humanScore = 0;
-    bool patienceOver = false;      // a patience game was judged over and stays on the table
+    int patienceOver = 0;           // a patience game was judged over and stays on the table
 
     // What happened, for checking: this game's moves, the previous game's, the last game end.
     std::vector<MoveRecord> moves;
@@ -91,9 +88,8 @@ struct SarvotteState {
     std::vector<GameEnd> ends;      // the last few game ends, newest last
     unsigned recordClears = 0;      // times Statistics "Clear" reset the record
 
-    // Counts deals. A step remembers it on entry and stops when it has changed: a game end
-    // started a new deal underneath it.
-    std::uint64_t dealNumber = 0;
+    // A step stops when a game end dealt a new game underneath it.
+    ct::StepGuard deals;
 
     // Where the table is shown (for invalidation); null in tests that do not watch paints.
     ct::Invalidator* window = nullptr;

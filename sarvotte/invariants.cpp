@@ -2,7 +2,7 @@
 // The checks test the rules afresh rather than calling them, so a fault there shows up here.
 #include "sarvotte/invariants.hpp"
 
-#include <array>
+#include "sarvotte/state_json.hpp"
 
 namespace sarvotte {
 
@@ -39,56 +39,16 @@ void checkMoves(const std::vector<MoveRecord>& moves, const char* which, std::ve
     }
 }
 
-} // namespace
-
-std::vector<std::string> cardViolations(const SarvotteState& s)
+std::vector<CardFace> facesOf(const ct::CardSet& set)
 {
-    std::vector<std::string> out;
-    std::array<int, 5 * 14> seen{};
-    int total = 0;
-    auto count = [&](int suit, int rank, const char* where) {
-        ++total;
-        if (suit < 1 || suit > 4 || rank < 1 || rank > 13) {
-            out.push_back(std::string("a card ") + std::to_string(suit) + "/" + std::to_string(rank) + " in " + where +
-                          " is not in the pack");
-            return;
-        }
-        ++seen[static_cast<std::size_t>(suit * 14 + rank)];
-    };
-    for (const ct::Card& c : s.cardRow.cards)
-        count(c.suit, c.rank, "the row");
-    for (const ct::Card& c : s.stock.cards)
-        count(c.suit, c.rank, "the stock");
-    for (const CardFace& c : s.leftPlay)
-        count(c.suit, c.rank, "the cards out of play");
-    if (total != packSize)
-        out.push_back(std::to_string(total) + " cards instead of 52");
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank) {
-            const int n = seen[static_cast<std::size_t>(suit * 14 + rank)];
-            if (n != 1)
-                out.push_back("card " + std::to_string(suit) + "/" + std::to_string(rank) + " is there " +
-                              std::to_string(n) + " times");
-        }
-    for (const ct::Card& c : s.stock.cards)
-        if (c.faceDown == 0)
-            out.push_back("a stock card lies face up");
-    for (const ct::Card& c : s.cardRow.cards)
-        if (c.faceDown != 0)
-            out.push_back("a row card lies face down");
-    int selected = 0;
-    for (const ct::Card& c : s.cardRow.cards)
-        selected += c.selected != 0 ? 1 : 0;
-    if (selected > 1)
-        out.push_back(std::to_string(selected) + " row cards selected between events");
-    if (s.computerToMove < -1 || s.computerToMove > 1)
-        out.push_back("computerToMove is " + std::to_string(s.computerToMove));
-    return out;
+    std::vector<CardFace> faces;
+    for (const ct::Card& c : set.cards)
+        faces.push_back({c.suit, c.rank});
+    return faces;
 }
 
-std::vector<std::string> ruleViolations(const SarvotteState& s, InvariantMemory& memory)
+void ruleViolations(const SarvotteState& s, InvariantMemory& memory, std::vector<std::string>& out)
 {
-    std::vector<std::string> out;
     checkMoves(s.moves, "this game's", out);
     checkMoves(s.previousMoves, "the previous game's", out);
 
@@ -101,14 +61,6 @@ std::vector<std::string> ruleViolations(const SarvotteState& s, InvariantMemory&
             out.push_back("a game was declared over with a move left in its row of " +
                           std::to_string(end.row.size()) + " cards");
     }
-    if (s.patienceOver && rowHasMove([&] {
-            std::vector<CardFace> row;
-            for (const ct::Card& c : s.cardRow.cards)
-                row.push_back({c.suit, c.rank});
-            return row;
-        }()))
-        out.push_back("a finished patience game has a move left");
-
     if (s.recordClears != memory.recordClears) {
         memory.recordClears = s.recordClears;
     } else if (s.bestPatience > memory.record) {
@@ -116,8 +68,38 @@ std::vector<std::string> ruleViolations(const SarvotteState& s, InvariantMemory&
                       std::to_string(s.bestPatience));
     }
     memory.record = s.bestPatience;
-    if (s.bestPatience < 1 || s.bestPatience > noRecord)
-        out.push_back("the patience record " + std::to_string(s.bestPatience) + " is no possible result");
+}
+
+} // namespace
+
+std::vector<std::string> positionViolations(const SarvotteState& s)
+{
+    std::vector<std::string> out;
+    int selected = 0;
+    for (const ct::Card& c : s.cardRow.cards)
+        selected += c.selected != 0 ? 1 : 0;
+    if (selected > 1)
+        out.push_back(std::to_string(selected) + " row cards selected");
+    for (const ct::Card& c : s.stock.cards)
+        if (c.selected != 0)
+            out.push_back("a stock card is selected");
+    if (s.patienceOver != 0 && s.patienceMode == 0)
+        out.push_back("patienceOver outside patience mode");
+    if (s.patienceOver != 0 && (!s.stock.empty() || rowHasMove(facesOf(s.cardRow))))
+        out.push_back("a finished patience game has a move or a stock card left");
+    return out;
+}
+
+std::vector<std::string> consistencyViolations(const SarvotteState& s, InvariantMemory& memory)
+{
+    std::vector<std::string> out = stateSchema().violations(s);
+    for (const ct::Card& c : s.stock.cards)
+        if (c.faceDown == 0)
+            out.push_back("a stock card lies face up");
+    for (const ct::Card& c : s.cardRow.cards)
+        if (c.faceDown != 0)
+            out.push_back("a row card lies face down");
+    ruleViolations(s, memory, out);
     return out;
 }
 

@@ -14,10 +14,15 @@ struct InvariantMemory {
     unsigned recordClears = 0;
 };
 
-// Every card of the pack exactly once in the row, the stock or out of play; sets within bounds.
-std::vector<std::string> cardViolations(const SarvotteState& s);
-// Every logged move legal, no computer move in patience mode, no game declared over with a
-// move or a stock card left, and a record that only falls (unless cleared). Updates `memory`.
-std::vector<std::string> ruleViolations(const SarvotteState& s, InvariantMemory& memory);
+// Sarvotte's own conditions on a position beside the shared ones (every card once, ranges):
+// at most one row card selected and none in the stock, a finished patience game only where no
+// move is left.
+std::vector<std::string> positionViolations(const SarvotteState& s);
+
+// Everything checked after each event of random play: the shared invariants, the position
+// rules, the faces, every logged move legal, no computer move in patience mode, no game
+// declared over with a move or a stock card left, and a record that only falls (unless
+// cleared). Updates `memory`.
+std::vector<std::string> consistencyViolations(const SarvotteState& s, InvariantMemory& memory);
 
 } // namespace sarvotte

@@ -61,10 +61,10 @@ void setUpSets(SarvotteState& s, int back)
 
 void dealNewGame(SarvotteState& s, int back)
 {
-    ++s.dealNumber;
+    s.deals.begin();
     s.computerScore = 0;
     s.humanScore = 0;
-    s.patienceOver = false;
+    s.patienceOver = 0;
     s.cardRow.clear();
     s.stock.clear();
     s.leftPlay.clear();
@@ -147,22 +147,10 @@ Outcome outcome(const SarvotteState& s)
     return Outcome::draw;
 }
 
-bool recordOutcome(SarvotteState& s, Outcome result)
+void setNextMover(SarvotteState& s, Outcome result)
 {
-    switch (result) {
-    case Outcome::computerWins:
-        ++s.computerWins;
-        s.computerToMove = 1;
-        return true;
-    case Outcome::humanWins:
-        ++s.humanWins;
-        s.computerToMove = 0;
-        return true;
-    case Outcome::draw:
-        s.computerToMove = 0;
-        return false;
-    }
-    return false;
+    // The winner opens the next game; after a draw the human does.
+    s.computerToMove = result == Outcome::computerWins ? 1 : 0;
 }
 
 bool recordPatienceResult(SarvotteState& s)

@@ -41,8 +41,8 @@ bool gameIsOver(const SarvotteState& s);
 
 enum class Outcome { computerWins, humanWins, draw };
 Outcome outcome(const SarvotteState& s);
-// Counts the win and sets who moves first next; true when a counter changed.
-bool recordOutcome(SarvotteState& s, Outcome result);
+// Who moves first in the next game.
+void setNextMover(SarvotteState& s, Outcome result);
 // The end of a patience game: true when the cards left beat the record (which is then set).
 bool recordPatienceResult(SarvotteState& s);
 // Statistics "Clear": no record any more, so the next patience game sets one.

@@ -54,19 +54,6 @@ void SarvotteGame::attach(ct::Shell& shell)
     flow_ = std::make_unique<TurnFlow>(state_, shell);
 }
 
-std::vector<ct::SettingBinding> SarvotteGame::settings()
-{
-    auto onOff = [](int stored) { return stored != 0 ? 1 : 0; };
-    return {
-        {"statc", &state_.computerWins, true, nullptr},
-        {"statu", &state_.humanWins, true, nullptr},
-        {"sol", &state_.patienceMode, true, onOff},
-        {"all", &state_.allCards, true, onOff},
-        // 0 is "no record"; a negative value is no possible result either.
-        {"cc", &state_.bestPatience, true, [](int stored) { return stored <= 0 ? noRecord : stored; }},
-    };
-}
-
 void SarvotteGame::startValues(bool)
 {
     memory_.record = state_.bestPatience;
@@ -111,7 +98,7 @@ nlohmann::json SarvotteGame::state() const
 
 void SarvotteGame::load(const nlohmann::json& fields)
 {
-    loadState(state_, fields);
+    loadState(state_, fields, shell_ != nullptr ? shell_->cardBackIndex() : 0);
     memory_.record = state_.bestPatience;
     if (shell_ != nullptr)
         shell_->window().invalidateAll();
@@ -119,15 +106,12 @@ void SarvotteGame::load(const nlohmann::json& fields)
 
 std::vector<std::string> SarvotteGame::consistencyViolations() const
 {
-    std::vector<std::string> out = cardViolations(state_);
-    for (std::string& text : ruleViolations(state_, memory_))
-        out.push_back(std::move(text));
-    return out;
+    return sarvotte::consistencyViolations(state_, memory_);
 }
 
 std::vector<ct::Rect> SarvotteGame::monkeyTargets() const
 {
-    std::vector<ct::Rect> targets{ct::scaleRect(area::stockArea), ct::scaleRect(area::rowArea)};
+    std::vector<ct::Rect> targets{ct::scaleRect(area::stock.area), ct::scaleRect(area::rowArea)};
     for (const ct::Card& card : state_.cardRow.cards)
         if (card.isPlaced())
             targets.push_back(card.bounds);

@@ -22,7 +22,9 @@ public:
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override;
-    std::vector<ct::SettingBinding> settings() override;
+    // Stored settings: "Patience mode" (1017, "sol") and "All cards" (1018, "all") in Options;
+    // "Computer", "Human", "Patience" (the record "cc") in Statistics, where Clear empties all three.
+    ct::SettingsList settingsList() override;
     void startValues(bool showComputerHand) override;
     void windowCreated() override;
     void gameMessage(int code) override;
@@ -34,10 +36,6 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
-    // Options: both shared lists, "Patience mode" (1017) and "All cards" (1018).
-    ct::OptionsDescription optionsDialog() override;
-    // Statistics: "Computer", "Human", "Patience"; Clear empties all three.
-    ct::StatisticsDescription statisticsDialog() override;
 
     void applyCardBack(int back);
 

@@ -1,138 +1,75 @@
-// The headless state of a Sarvotte table: every variable by its name, and loading them back.
+// Sarvotte's variables as declared state, and what a load fills in and re-establishes.
 #include "sarvotte/state_json.hpp"
 
-#include "cards/card_json.hpp"
-
-#include <optional>
-#include <stdexcept>
-#include <string>
+#include "sarvotte/invariants.hpp"
+#include "sarvotte/rules.hpp"
 
 namespace sarvotte {
 
+using nlohmann::json;
+
 namespace {
 
-nlohmann::json facesToJson(const std::vector<CardFace>& faces)
+json movesToJson(const std::vector<MoveRecord>& moves)
 {
-    nlohmann::json out = nlohmann::json::array();
-    for (const CardFace& c : faces)
-        out.push_back({c.suit, c.rank});
-    return out;
-}
-
-nlohmann::json movesToJson(const std::vector<MoveRecord>& moves)
-{
-    nlohmann::json out = nlohmann::json::array();
+    json out = json::array();
     for (const MoveRecord& m : moves)
-        out.push_back({{"mover", m.mover == Mover::computer ? "computer" : "human"},
-                       {"source", m.source},
-                       {"target", m.target},
-                       {"moving", {m.moving.suit, m.moving.rank}},
-                       {"covered", {m.covered.suit, m.covered.rank}},
-                       {"patience", m.patience}});
+        out.push_back({m.mover == Mover::computer ? "computer" : "human", m.source, m.target});
     return out;
-}
-
-int intField(const nlohmann::json& fields, const char* name, int low, int high)
-{
-    const nlohmann::json& v = fields.at(name);
-    if (!v.is_number_integer())
-        throw std::invalid_argument(std::string(name) + " must be a whole number");
-    const long long n = v.get<long long>();
-    if (n < low || n > high)
-        throw std::invalid_argument(std::string(name) + " must lie from " + std::to_string(low) + " to " +
-                                    std::to_string(high));
-    return static_cast<int>(n);
 }
 
 } // namespace
 
-nlohmann::json stateToJson(const SarvotteState& s)
+const ct::StateSchema<SarvotteState>& stateSchema()
 {
-    nlohmann::json ends = nlohmann::json::array();
-    for (const GameEnd& e : s.ends)
-        ends.push_back({{"row", facesToJson(e.row)}, {"stockLeft", e.stockLeft}, {"patience", e.patience}});
-    return {
-        {"cardRow", ct::toJson(s.cardRow)},
-        {"stock", ct::toJson(s.stock)},
-        {"leftPlay", facesToJson(s.leftPlay)},
-        {"computerToMove", s.computerToMove},
-        {"computerScore", s.computerScore},
-        {"humanScore", s.humanScore},
-        {"patienceMode", s.patienceMode},
-        {"allCards", s.allCards},
-        {"bestPatience", s.bestPatience},
-        {"computerWins", s.computerWins},
-        {"humanWins", s.humanWins},
-        {"patienceOver", s.patienceOver},
-        {"moves", movesToJson(s.moves)},
-        {"previousMoves", movesToJson(s.previousMoves)},
-        {"ends", ends},
-        {"recordClears", s.recordClears},
-        {"dealNumber", s.dealNumber},
-    };
+    static const ct::StateSchema<SarvotteState> schema = [] {
+        using S = SarvotteState;
+        ct::StateSchema<S> d("sarvotte");
+        // A score moves by a rank (13 at most) per move and by 1 per stock card.
+        const int lowestScore = -packSize;
+        const int highestScore = 13 * packSize;
+        d.cardSet("cardRow", &S::cardRow, packSize)
+            .cardSet("stock", &S::stock, packSize)
+            .cardsOut("leftPlay", &S::leftPlay)
+            .integer("computerToMove", &S::computerToMove, -1, 1)
+            .integer("computerScore", &S::computerScore, lowestScore, highestScore)
+            .integer("humanScore", &S::humanScore, lowestScore, highestScore)
+            .flag("patienceMode", &S::patienceMode)
+            .flag("allCards", &S::allCards)
+            .integer("bestPatience", &S::bestPatience, 1, noRecord)
+            .count("computerWins", &S::computerWins)
+            .count("humanWins", &S::humanWins)
+            .flag("patienceOver", &S::patienceOver)
+            // This game's moves as [mover, source, target], for reading a transcript.
+            .derived("moves", [](const S& s) { return movesToJson(s.moves); });
+        d.positionRules = positionViolations;
+        return d;
+    }();
+    return schema;
 }
 
-void loadState(SarvotteState& s, const nlohmann::json& fields)
+json stateToJson(const SarvotteState& s)
 {
-    // Everything is read and checked first; only then is anything changed.
-    std::optional<std::vector<ct::CardValue>> row, stock;
-    std::optional<std::vector<CardFace>> left;
-    if (fields.contains("cardRow"))
-        row = ct::parseCardList(fields["cardRow"], "cardRow");
-    if (fields.contains("stock"))
-        stock = ct::parseCardList(fields["stock"], "stock");
-    if (fields.contains("leftPlay")) {
-        std::vector<CardFace> faces;
-        for (const ct::CardValue& c : ct::parseCardList(fields["leftPlay"], "leftPlay"))
-            faces.push_back({c.suit, c.rank});
-        left = std::move(faces);
-    }
-    auto check = [](const std::optional<std::vector<ct::CardValue>>& cards, const char* what) {
-        if (!cards)
-            return;
-        for (const ct::CardValue& c : *cards)
-            if (c.rank < 1 || c.rank > 13)
-                throw std::invalid_argument(std::string(what) + ": ranks run from 1 to 13");
-    };
-    check(row, "cardRow");
-    check(stock, "stock");
-    struct IntField {
-        const char* name;
-        int* target;
-        int low;
-        int high;
-    };
-    const IntField ints[] = {
-        {"computerToMove", &s.computerToMove, -1, 1}, {"computerScore", &s.computerScore, -10000, 10000},
-        {"humanScore", &s.humanScore, -10000, 10000}, {"patienceMode", &s.patienceMode, 0, 1},
-        {"allCards", &s.allCards, 0, 1},              {"bestPatience", &s.bestPatience, 1, noRecord},
-        {"computerWins", &s.computerWins, 0, 1 << 30}, {"humanWins", &s.humanWins, 0, 1 << 30},
-    };
-    std::vector<std::pair<int*, int>> values;
-    for (const IntField& f : ints)
-        if (fields.contains(f.name))
-            values.emplace_back(f.target, intField(fields, f.name, f.low, f.high));
-    std::optional<bool> over;
-    if (fields.contains("patienceOver")) {
-        if (!fields["patienceOver"].is_boolean())
-            throw std::invalid_argument("patienceOver must be true or false");
-        over = fields["patienceOver"].get<bool>();
-    }
+    return stateSchema().toJson(s);
+}
 
-    if (row)
-        ct::applyCardList(s.cardRow, *row);
-    if (stock)
-        ct::applyCardList(s.stock, *stock);
-    if (left)
-        s.leftPlay = *left;
-    for (auto& [target, value] : values)
-        *target = value;
-    if (over)
-        s.patienceOver = *over;
-    // A loaded table is a new situation: moves and ends before it no longer describe it.
-    s.moves.clear();
-    s.previousMoves.clear();
-    s.ends.clear();
+void loadState(SarvotteState& s, const json& fields, int back)
+{
+    ct::StateSchema<SarvotteState> schema = stateSchema();
+    schema.complete = [&schema](SarvotteState& p, const json& given) {
+        if ((given.contains("cardRow") || given.contains("stock")) && !given.contains("leftPlay"))
+            schema.fillWithRest(p, "leftPlay");
+    };
+    schema.reestablish = [back](SarvotteState& live, const json&) {
+        setUpSets(live, back);
+        live.stock.relayout();
+        live.cardRow.relayout();
+        // A loaded table is a new situation: moves and ends before it no longer describe it.
+        live.moves.clear();
+        live.previousMoves.clear();
+        live.ends.clear();
+    };
+    schema.load(s, fields);
 }
 
 } // namespace sarvotte

@@ -34,13 +34,13 @@ void TurnFlow::gameStep(int code)
 
 void TurnFlow::repaintScores()
 {
-    invalidateArea(s, area::computerScore);
-    invalidateArea(s, area::humanScore);
+    area::computerScore.invalidate(s.window);
+    area::humanScore.invalidate(s.window);
 }
 
 void TurnFlow::repaintStockCount()
 {
-    invalidateArea(s, area::stockCount);
+    area::stockCount.invalidate(s.window);
 }
 
 void TurnFlow::newGame()
@@ -57,7 +57,7 @@ void TurnFlow::tapDown(int x, int y)
     if (ct::statusLine().isShown())
         ct::statusLine().clear();
 
-    if (ct::pointInRect(x, y, ct::scaleRect(area::stockArea)) && !s.stock.empty()) {
+    if (area::stock.hit(x, y) && !s.stock.empty()) {
         // Taking a card never ends the turn, and the end is not judged: the stock had a card.
         takeFromStock(s, Mover::human);
         repaintScores();
@@ -70,9 +70,9 @@ void TurnFlow::tapDown(int x, int y)
     if (moved && s.twoPlayer() && s.computerToMove == 0)
         s.computerToMove = 1;
 
-    const std::uint64_t deal = s.dealNumber;
+    const auto deal = s.deals.current();
     judgeEnd();
-    if (s.dealNumber != deal)
+    if (s.deals.stale(deal))
         return;   // the game ended and a new one was dealt (and opened) underneath
     if (s.computerToMove == 1 && s.twoPlayer())
         shell.sendGameMessage(step::computerTurn);
@@ -112,8 +112,8 @@ void TurnFlow::judgeEnd()
         shell.sendGameMessage(step::endOfGame);
         return;
     }
-    if (!s.patienceOver) {
-        s.patienceOver = true;
+    if (s.patienceOver == 0) {
+        s.patienceOver = 1;
         noteGameEnd(s);
     }
     if (recordPatienceResult(s))
@@ -125,11 +125,11 @@ void TurnFlow::computerTurn()
     // The computer never moves in patience mode, whatever computerToMove says.
     if (!s.twoPlayer())
         return;
-    const std::uint64_t deal = s.dealNumber;
+    const auto deal = s.deals.current();
     for (;;) {
         if (const auto move = bestMove(s.cardRow)) {
             scoreMove(s, *move, Mover::computer);
-            invalidateArea(s, area::computerScore);
+            area::computerScore.invalidate(s.window);
             // Both cards show as selected while the move is on screen.
             s.cardRow.clearSelection();
             s.cardRow.cards[static_cast<std::size_t>(move->source)].setSelected(1);
@@ -147,11 +147,11 @@ void TurnFlow::computerTurn()
             return;
         }
         takeFromStock(s, Mover::computer);
-        invalidateArea(s, area::computerScore);
+        area::computerScore.invalidate(s.window);
         repaintStockCount();
         shell.window().updateNow();
         shell.window().pause(pauseMs);
-        if (s.dealNumber != deal)
+        if (s.deals.stale(deal))
             return;
     }
 }
@@ -161,14 +161,14 @@ void TurnFlow::endOfGame()
     if (!s.twoPlayer())
         return;
     const Outcome result = outcome(s);
-    recordOutcome(s, result);
+    setNextMover(s, result);
     // Saved before the box opens, so a program closed meanwhile keeps the win.
     int message = text::draw;
     if (result == Outcome::computerWins) {
-        shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));
+        shell.recordWin(ct::Winner::computer);
         message = text::iWin;
     } else if (result == Outcome::humanWins) {
-        shell.settings().write("statu", static_cast<std::uint32_t>(s.humanWins));
+        shell.recordWin(ct::Winner::human);
         message = text::youWin;
     }
     shell.window().messageBox(programString(message), "", ct::MsgBoxButtons::ok, ct::MsgBoxIcon::information);

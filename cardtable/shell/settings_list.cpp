@@ -126,7 +126,7 @@ StatisticsDescription statisticsDescription(const SettingsList& list)
     d.cleared = list.cleared;
     for (const Setting& row : list.rows)
         if (!row.tallyLabel.empty())
-            d.counts.push_back({row.tallyLabel, row.name, row.variable});
+            d.counts.push_back({row.tallyLabel, row.name, row.variable, row.tallyShown});
     return d;
 }
 

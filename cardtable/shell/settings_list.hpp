@@ -43,6 +43,9 @@ struct Setting {
     std::function<void()> changed{};
     // Statistics: a tally line when the label is set ("Computer", "Human ", "Patience").
     std::string tallyLabel{};
+    // The number the line shows for a kept value (a "no record" kept apart from the stored 0, say);
+    // null shows the value as it is.
+    std::function<int(int)> tallyShown{};
 };
 
 struct SettingsList {

@@ -80,14 +80,6 @@ void GameTest::SetUp()
     window().events.clear();
 }
 
-void GameTest::restart(int computerToMove)
-{
-    program.reset();
-    prepareFramework();
-    program = std::make_unique<Program>(dir.path, computerToMove);
-    window().events.clear();
-}
-
 void GameTest::position(const Cards& row, const Cards& stock, nlohmann::json more)
 {
     auto toJson = [](const Cards& cards) {

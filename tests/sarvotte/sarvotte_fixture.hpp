@@ -56,8 +56,6 @@ struct Program {
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    // Restarts the program on the same store (settings read afresh).
-    void restart(int computerToMove = 0);
     // A position: the row, the stock (its last card on top), every other card out of play.
     void position(const Cards& row, const Cards& stock, nlohmann::json more = nlohmann::json::object());
     // Taps the middle of row card `index` (from 0), of a design rectangle, or a device point.
@@ -67,7 +65,6 @@ protected:
     std::string status() const;
     Cards row() const;
     int selectedIndex() const;   // -1 when none
-    void expectConsistent() { EXPECT_EQ(game().consistencyViolations(), std::vector<std::string>{}); }
 
     sarvotte::SarvotteGame& game() { return program->game; }
     const sarvotte::SarvotteGame& game() const { return program->game; }
