@@ -5,7 +5,10 @@
 #include "platform/density.hpp"
 #include "settings/test_dir.hpp"
 #include "shell/run_program.hpp"
+#include "sarvotte/sarvotte_game.hpp"
+#include "trevallo/trevallo_game.hpp"
 #include "velmar/velmar_game.hpp"
+#include "zembrola/zembrola_game.hpp"
 
 #include <gtest/gtest.h>
 
@@ -26,6 +29,9 @@ namespace {
 const std::vector<std::pair<std::string, std::function<std::unique_ptr<ct::Game>()>>> programs{
     {"velmar", [] { return std::make_unique<velmar::VelmarGame>(); }},
     {"tabletest", [] { return makeTableTestGame(); }},
+    {"zembrola", [] { return std::make_unique<zembrola::ZembrolaGame>(); }},
+    {"trevallo", [] { return std::make_unique<trevallo::TrevalloGame>(); }},
+    {"sarvotte", [] { return std::make_unique<sarvotte::SarvotteGame>(); }},
 };
 
 long environmentNumber(const char* name, long fallback)

@@ -7,11 +7,14 @@ function(add_robustness_tests program number cards pack)
 endfunction()
 add_robustness_tests(velmar [=[{"nextStarter": N}]=] humanHand deck)
 add_robustness_tests(tabletest [=[{"row": [[1, N, 0]]}]=] row deck)
+add_robustness_tests(zembrola [=[{"penaltyFactor": N}]=] humanHand deck)
+add_robustness_tests(trevallo [=[{"nextStarter": N}]=] humanHand talon)
+add_robustness_tests(sarvotte [=[{"computerToMove": N}]=] cardRow stock)
 
 # In-process random script lines through every program's script runner.
 add_unit_tests(script_fuzz_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/script_fuzz_test.cpp
-  LIBS velmar_game tabletest_game)
+  LIBS velmar_game tabletest_game zembrola_game trevallo_game sarvotte_game)
 
 # The real window closed by its close button starts and quits with status 0 every time. CI runs
 # a few starts (label "window"); run 50 by hand: xvfb-run -a python3 window_quit.py bin/velmar 50
