@@ -3,6 +3,7 @@
 
 #include "cards/card_set.hpp"
 #include "cards/deck.hpp"
+#include "shell/step_guard.hpp"
 
 #include <cstdint>
 #include <vector>
@@ -83,9 +84,9 @@ struct TrevalloState {
     // Table interaction.
     int buttonPressed = 0;
 
-    // Counts deals. A step remembers it on entry and returns at once when it has changed:
-    // the round it belonged to is over and a new one has been dealt underneath it.
-    std::uint64_t dealNumber = 0;
+    // A step takes a token on entry and returns at once when it has gone stale: the round it
+    // belonged to is over and a new one has been dealt underneath it.
+    ct::StepGuard deals;
     // Counts games, so that a check can tell a new game's lower scores from a fault.
     std::uint64_t gameNumber = 0;
     // Every play of the running round, oldest first.

@@ -1,4 +1,4 @@
-// Checks of a Trevallo position: every card once (common), and the rules' own invariants.
+// What the Trevallo rules guarantee about every position, for load and for random play.
 #pragma once
 
 #include "trevallo/game_state.hpp"
@@ -8,8 +8,10 @@
 
 namespace trevallo {
 
-// The 36 cards each exactly once over the four sets; flags and counters in range.
-std::vector<std::string> commonViolations(const TrevalloState& s);
+// Trevallo's own conditions on a position beside the shared ones (every card once, ranges):
+// the suit in force follows the top card unless a queen lies there, a suit is chosen only
+// over a queen, both hands hold cards while a round goes on.
+std::vector<std::string> positionViolations(const TrevalloState& s);
 
 // What a previous check saw, so that the next can tell scores that went down.
 struct ScoreWatch {
@@ -19,9 +21,8 @@ struct ScoreWatch {
     bool seen = false;
 };
 
-// Every recorded play legal and matching the pile, currentSuit following the top card unless
-// a queen lies there, scores never falling within a game, no round going on with an empty
-// hand. Updates `watch`.
-std::vector<std::string> ruleViolations(const TrevalloState& s, ScoreWatch& watch);
+// The history of random play: every recorded play legal and matching the pile, scores never
+// falling within a game. Updates `watch`.
+std::vector<std::string> playViolations(const TrevalloState& s, ScoreWatch& watch);
 
 } // namespace trevallo

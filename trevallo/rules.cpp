@@ -232,13 +232,7 @@ RoundResult judgeRound(TrevalloState& s)
     s.suitChoicePending = 0;
     s.mayPass = 0;
     s.drawnThisTurn = 0;
-    if (loserScore >= losingScore) {
-        result.gameOver = true;
-        if (result.end == RoundEnd::computerWins)
-            ++s.computerWins;
-        else
-            ++s.humanWins;
-    }
+    result.gameOver = loserScore >= losingScore;
     return result;
 }
 

@@ -45,7 +45,7 @@ struct RoundResult {
     bool gameOver = false;   // the loser reached 100: the winner wins the game
 };
 // Adds the penalty points and sets nextStarter when a hand is empty; on a game's end the
-// scores are cleared (the caller keeps the tally).
+// scores are cleared by the caller, which also keeps the tally.
 RoundResult judgeRound(TrevalloState& s);
 
 // New game: both scores 0, the leader by points.

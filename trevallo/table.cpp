@@ -82,14 +82,6 @@ void layoutHumanHand(TrevalloState& s)
     s.humanHand.relayout();
 }
 
-int suitButtonAt(int x, int y)
-{
-    for (int i = 0; i < 4; ++i)
-        if (ct::pointInRect(x, y, ct::scaleRect(area::suitButtons[static_cast<std::size_t>(i)])))
-            return i + 1;
-    return 0;
-}
-
 void invalidateArea(const TrevalloState& s, const ct::Rect& design)
 {
     if (s.window != nullptr)
@@ -101,23 +93,11 @@ void drawTable(const TrevalloState& s, ct::Canvas& canvas, const PaintResources&
     const auto& resources = ct::drawingResources();
 
     // The button column.
-    canvas.fillRect(ct::scaleRect(area::separator), resources.white);
-    const ct::Image* draw = s.mayPass != 0 ? icons.pass : icons.take;
-    if (draw != nullptr)
-        canvas.drawIcon(*draw, ct::scaleX(area::drawButton.left), ct::scaleY(area::drawButton.top),
-                        s.buttonPressed != 0 ? ct::IconDraw::maskOnly : ct::IconDraw::normal);
-    if (icons.sort != nullptr)
-        canvas.drawIcon(*icons.sort, ct::scaleX(area::sortButton.left), ct::scaleY(area::sortButton.top));
-    if (s.suitChoicePending != 0) {
-        for (int suit = 1; suit <= 4; ++suit) {
-            const ct::Rect& r = area::suitButtons[static_cast<std::size_t>(suit - 1)];
-            const int left = r.left + place::suitSquareInset;
-            const int top = r.top + place::suitSquareInset;
-            const ct::Rect square = ct::scaleRect(left, top, left + place::suitSquare, top + place::suitSquare);
-            canvas.fillRect(square, resources.white);
-            drawSuitCentred(canvas, suit, square);
-        }
-    }
+    element::separator.draw(canvas);
+    element::drawButton.draw(canvas, s.mayPass != 0 ? icons.pass : icons.take, s.buttonPressed != 0);
+    element::sortButton.draw(canvas, icons.sort, false);
+    if (s.suitChoicePending != 0)
+        element::suitButtons.draw(canvas);
 
     // The cards: of the discard pile only the newest, half a card apart, the top card rightmost.
     s.computerHand.drawAll(canvas);
@@ -137,8 +117,7 @@ void drawTable(const TrevalloState& s, ct::Canvas& canvas, const PaintResources&
     drawSuitBox(s, canvas);
     ct::statusLine().draw(canvas);
 
-    canvas.drawTextInRect(ct::textFont(), std::to_string(s.talon.count()), ct::scaleRect(area::talonCount),
-                          ct::textCenter | ct::textVCenter | ct::textSingleLine, resources.white);
+    element::talonCount.drawNumber(canvas, s.talon.count(), resources.white);
     // Three lines, computer first. The table font is shorter than the suit box, so the lines
     // are spaced to the box: the middle one lies under it, the human's score starts below it.
     char scores[48];

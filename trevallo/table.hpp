@@ -1,6 +1,7 @@
 // Where the Trevallo table shows its cards, buttons and counters, and how it paints them.
 #pragma once
 
+#include "cards/table_elements.hpp"
 #include "platform/geometry.hpp"
 
 #include <array>
@@ -29,6 +30,16 @@ inline constexpr ct::Rect separator{199, 0, 200, 400};
 inline constexpr ct::Rect wholeTable{0, 0, 240, 320};
 } // namespace area
 
+// The table's buttons, counters and tap areas.
+namespace element {
+inline constexpr ct::IconButton drawButton{{area::drawButton}};
+inline constexpr ct::IconButton sortButton{{area::sortButton}};
+inline constexpr ct::SuitButtons suitButtons{area::suitButtons[0]};
+inline constexpr ct::TapArea discardArea{area::discardArea};
+inline constexpr ct::TextBox talonCount{area::talonCount};
+inline constexpr ct::WhiteLine separator{area::separator};
+} // namespace element
+
 namespace place {
 inline constexpr int computerHandX = 2, computerHandY = 2;
 inline constexpr int humanHandX = 2, humanHandY = 118;
@@ -36,7 +47,6 @@ inline constexpr int talonX = 148, talonY = 57;
 inline constexpr int discardX = 2, discardY = 57;
 inline constexpr int discardShown = 8;     // only the newest cards of the pile are drawn
 inline constexpr int suitBoxWidth = 11, suitBoxHeight = 12;
-inline constexpr int suitSquare = 26, suitSquareInset = 3;
 } // namespace place
 
 // Button picture resources.
@@ -50,8 +60,6 @@ inline constexpr int sort = 124;
 void setUpSets(TrevalloState& s, int back);
 // Spread and row length of the human's hand by its size, then relayout.
 void layoutHumanHand(TrevalloState& s);
-// The suit button (1..4) under a device point, or 0.
-int suitButtonAt(int x, int y);
 
 void invalidateArea(const TrevalloState& s, const ct::Rect& design);
 inline void invalidateTable(const TrevalloState& s) { invalidateArea(s, area::wholeTable); }

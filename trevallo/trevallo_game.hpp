@@ -20,7 +20,11 @@ public:
 
     const ct::ProgramInfo& info() const override { return info_; }
     void attach(ct::Shell& shell) override;
-    std::vector<ct::SettingBinding> settings() override;
+    // Stored settings: "hidev", the three rule switches with their Options rows (colours in
+    // 1005), and the tally.
+    ct::SettingsList settingsList() override;
+    // A changed rule switch: the running game's scores go, the leader by points.
+    void resetRunningState() override;
     void startValues(bool showComputerHand) override;
     void windowCreated() override;
     void gameMessage(int code) override;
@@ -34,15 +38,14 @@ public:
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
-    // Options: both shared lists, "hidev" and the three rule switches.
-    ct::OptionsDescription optionsDialog() override;
 
     TrevalloState& gameState() { return state_; }
     const TrevalloState& gameState() const { return state_; }
 
-private:
+    // A new card back for the computer's hand, the talon and the pile.
     void applyCardBack(int back);
 
+private:
     ct::ProgramInfo info_;
     TrevalloState state_;
     ct::Shell* shell_ = nullptr;

@@ -36,7 +36,7 @@ void TurnFlow::newGame()
 
 void TurnFlow::deal()
 {
-    ++s.dealNumber;
+    s.deals.begin();
     dealRound(s, shell.cardBackIndex());
     invalidateTable(s);
     if (s.computerToMove != 0)
@@ -48,7 +48,7 @@ void TurnFlow::computerTurn()
     // A turn sent after its round has been decided has nothing left to do.
     if (s.computerHand.empty() || s.humanHand.empty())
         return;
-    const auto round = s.dealNumber;
+    const auto round = s.deals.current();
     const ComputerMove move = computerMove(s);
     if (!move.played)
         status(text::iPass);
@@ -58,7 +58,7 @@ void TurnFlow::computerTurn()
         return;
     if (s.computerToMove != 0) {
         shell.sendGameMessage(step::computerTurn);
-        if (dealEnded(round))
+        if (s.deals.stale(round))
             return;
     }
 }
@@ -71,15 +71,13 @@ bool TurnFlow::judgeEnd()
     if (result.end == RoundEnd::none)
         return false;
     // Every step still running for this round sees the change and returns.
-    ++s.dealNumber;
+    s.deals.begin();
     invalidateTable(s);
     const bool computerWon = result.end == RoundEnd::computerWins;
     int message = computerWon ? text::iWinRound : text::youWinRound;
     if (result.gameOver) {
-        if (computerWon)
-            shell.settings().write("statc", static_cast<std::uint32_t>(s.computerWins));
-        else
-            shell.settings().write("statu", static_cast<std::uint32_t>(s.humanWins));
+        // Counted and stored before the box, so that closing the program there loses nothing.
+        shell.recordWin(computerWon ? ct::Winner::computer : ct::Winner::human);
         message = computerWon ? text::iWinGame : text::youWinGame;
     }
     shell.window().messageBox(programString(message), "", ct::MsgBoxButtons::ok, ct::MsgBoxIcon::information);
@@ -124,7 +122,7 @@ void TurnFlow::humanPlays()
 void TurnFlow::drawButtonDown()
 {
     s.buttonPressed = 1;
-    invalidateArea(s, area::drawButton);
+    element::drawButton.invalidate(s.window);
     if (s.suitChoicePending != 0) {
         status(text::selectSuit);
         return;
@@ -172,26 +170,26 @@ void TurnFlow::tapDown(int x, int y)
         ct::statusLine().clear();
     const bool humanToAct = s.computerToMove == 0;
 
-    if (humanToAct && ct::pointInRect(x, y, ct::scaleRect(area::discardArea))) {
+    if (humanToAct && element::discardArea.hit(x, y)) {
         if (s.suitChoicePending != 0 && s.passAfterQueen != 0)
             status(text::selectSuit);
         else
             humanPlays();
         return;
     }
-    if (humanToAct && ct::pointInRect(x, y, ct::scaleRect(area::drawButton))) {
+    if (humanToAct && element::drawButton.hit(x, y)) {
         drawButtonDown();
         return;
     }
     if (s.suitChoicePending != 0) {
-        if (const int suit = suitButtonAt(x, y)) {
+        if (const int suit = element::suitButtons.suitAt(x, y)) {
             chooseSuit(suit);
             return;
         }
     }
-    if (ct::pointInRect(x, y, ct::scaleRect(area::sortButton))) {
+    if (element::sortButton.hit(x, y)) {
         s.buttonPressed = 1;
-        invalidateArea(s, area::sortButton);
+        element::sortButton.invalidate(s.window);
         if (!s.humanHand.empty()) {
             s.humanHand.sortMode = s.humanHand.sortMode == 1 ? 0 : 1;
             layoutHumanHand(s);
@@ -203,8 +201,8 @@ void TurnFlow::tapDown(int x, int y)
 
 void TurnFlow::tapUp(int x, int y)
 {
-    if (ct::pointInRect(x, y, ct::scaleRect(area::drawButton)) || ct::pointInRect(x, y, ct::scaleRect(area::sortButton))
-        || suitButtonAt(x, y) != 0) {
+    if (element::drawButton.hit(x, y) || element::sortButton.hit(x, y)
+        || element::suitButtons.suitAt(x, y) != 0) {
         s.buttonPressed = 0;
         invalidateArea(s, area::buttonColumn);
     }

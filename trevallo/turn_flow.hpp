@@ -33,7 +33,6 @@ private:
     // True when the round has ended (the result shown, the next round dealt).
     bool judgeEnd();
     void status(int id);
-    bool dealEnded(std::uint64_t deal) const { return s.dealNumber != deal; }
 
     TrevalloState& s;
     ct::Shell& shell;

@@ -45,52 +45,5 @@ TEST_F(StateTest, ChooseCardRuleOrder)
     }
 }
 
-TEST_F(StateTest, TurnFixesTheSuitThenPlaysAndMovesAgainAfterAnAce)
-{
-    setCards(s().computerHand, {{S, 8}, {C, 9}, {C, A}, {C, 8}, {S, 7}});
-    setCards(s().talon, {{D, 6}});
-    ComputerMove m = computerMove(s());
-    EXPECT_TRUE(m.suitFixed);
-    EXPECT_TRUE(m.played);
-    EXPECT_TRUE(m.movesAgain);
-    EXPECT_EQ(s().discardPile.last().rank, A);
-    EXPECT_EQ(s().currentSuit, C);
-    EXPECT_EQ(s().computerToMove, 1);
-    m = computerMove(s());
-    EXPECT_FALSE(m.movesAgain);
-    EXPECT_EQ(cardsOf(s().discardPile), (Cards{{C, A}, {C, 9}}));
-    EXPECT_EQ(s().computerToMove, 0);
-}
-
-TEST_F(StateTest, TurnDrawsUntilItCanPlayOrOnceWithOneCard)
-{
-    for (const int one : {0, 1}) {
-        s().oneCardThenPass = one;
-        setCards(s().computerHand, {{S, 8}});
-        setCards(s().discardPile, {{H, 9}});
-        setCards(s().talon, {{H, 10}, {C, 7}, {D, 8}});   // the top is the last card
-        s().currentSuit = H;
-        const ComputerMove m = computerMove(s());
-        if (one == 1) {
-            EXPECT_FALSE(m.played);
-            EXPECT_EQ(cardsOf(s().computerHand), (Cards{{S, 8}, {D, 8}}));
-        } else {
-            EXPECT_TRUE(m.played);
-            EXPECT_EQ(s().discardPile.last().suit, H);
-            EXPECT_EQ(cardsOf(s().computerHand), (Cards{{S, 8}, {D, 8}, {C, 7}}));
-        }
-        EXPECT_EQ(s().computerToMove, 0);
-    }
-    // An empty talon is refilled and the turn ends as a pass without a card.
-    s().oneCardThenPass = 0;
-    setCards(s().computerHand, {{S, 8}});
-    setCards(s().talon, {});
-    setCards(s().discardPile, {{H, 6}, {H, 9}});
-    const ComputerMove m = computerMove(s());
-    EXPECT_FALSE(m.played);
-    EXPECT_EQ(cardsOf(s().talon), (Cards{{H, 6}}));
-    EXPECT_EQ(s().computerHand.count(), 1);
-}
-
 } // namespace
 } // namespace trevallo_test
