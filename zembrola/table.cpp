@@ -27,17 +27,10 @@ void setUp(CDesk& desk, ct::Invalidator* window, int x, int y, int sortMode, int
     desk.faceDown = faceDown;
 }
 
+// Score panel texts: centred, on the table colour rather than transparent.
 void drawText(ct::Canvas& canvas, std::string_view text, const ct::Rect& design, ct::Color background)
 {
-    const auto& resources = ct::drawingResources();
-    const ct::Rect box = ct::scaleRect(design);
-    // Text is drawn on the table colour, not transparently.
-    const ct::Size extent = canvas.textExtent(ct::textFont(), text);
-    const int left = box.left + (box.width() - extent.width) / 2;
-    const int top = box.top + (box.height() - extent.height) / 2;
-    canvas.fillRect(ct::Rect{left, top, left + extent.width, top + extent.height}, background);
-    canvas.drawTextInRect(ct::textFont(), text, box, ct::textCenter | ct::textVCenter | ct::textSingleLine,
-                          resources.white);
+    ct::TextBox{design}.draw(canvas, text, ct::drawingResources().white, &background);
 }
 
 } // namespace
@@ -88,11 +81,11 @@ void drawTable(const ZembrolaState& s, ct::Canvas& canvas, const PaintResources&
 {
     const auto& resources = ct::drawingResources();
     // The lines that divide the table; those starting above the window are clipped there.
-    for (const ct::Rect& line : {ct::Rect{120, -23, 122, 297}, ct::Rect{162, -23, 164, 297},
-                                 ct::Rect{240, -23, 242, 297}, ct::Rect{200, -23, 202, 117},
-                                 ct::Rect{166, 44, 238, 46}, ct::Rect{166, 82, 238, 84},
-                                 ct::Rect{166, 119, 238, 121}})
-        canvas.fillRect(ct::scaleRect(line), resources.white);
+    for (const ct::WhiteLine line : {ct::WhiteLine{{120, -23, 122, 297}}, ct::WhiteLine{{162, -23, 164, 297}},
+                                     ct::WhiteLine{{240, -23, 242, 297}}, ct::WhiteLine{{200, -23, 202, 117}},
+                                     ct::WhiteLine{{166, 44, 238, 46}}, ct::WhiteLine{{166, 82, 238, 84}},
+                                     ct::WhiteLine{{166, 119, 238, 121}}})
+        line.draw(canvas);
 
     drawText(canvas, "You", ct::Rect{166, 3, 199, 27}, paint.tableColor);
     drawText(canvas, "PDA", ct::Rect{204, 3, 238, 27}, paint.tableColor);
@@ -103,12 +96,8 @@ void drawTable(const ZembrolaState& s, ct::Canvas& canvas, const PaintResources&
     drawText(canvas, std::to_string(s.humanPenalty), ct::Rect{166, 83, 199, 115}, paint.tableColor);
     drawText(canvas, std::to_string(s.computerPenalty), ct::Rect{204, 83, 238, 115}, paint.tableColor);
 
-    if (paint.ok != nullptr && !paint.ok->empty())
-        canvas.drawIcon(*paint.ok, ct::scaleX(area::okButton.left), ct::scaleY(area::okButton.top),
-                        s.buttonPressed == 1 ? ct::IconDraw::maskOnly : ct::IconDraw::normal);
-    if (paint.sort != nullptr && !paint.sort->empty())
-        canvas.drawIcon(*paint.sort, ct::scaleX(area::sortButton.left), ct::scaleY(area::sortButton.top),
-                        s.buttonPressed == 2 ? ct::IconDraw::maskOnly : ct::IconDraw::normal);
+    element::okButton.draw(canvas, paint.ok, s.buttonPressed == 1);
+    element::sortButton.draw(canvas, paint.sort, s.buttonPressed == 2);
 
     if (!s.trumpCard.hidden)
         s.trumpCard.drawCard(canvas);
@@ -126,7 +115,7 @@ void drawTable(const ZembrolaState& s, ct::Canvas& canvas, const PaintResources&
     ct::statusLine().draw(canvas);
 
     if (s.showStockCount != 0 && !s.trumpCard.hidden)
-        drawText(canvas, std::to_string(s.stockLeft()), area::stockCounter, paint.tableColor);
+        element::stockCounter.drawNumber(canvas, s.stockLeft(), resources.white, &paint.tableColor);
 }
 
 } // namespace zembrola

@@ -1,6 +1,7 @@
 // Where the Zembrola table shows its desks, buttons, score panel and stock, and how it paints them.
 #pragma once
 
+#include "cards/table_elements.hpp"
 #include "platform/canvas.hpp"
 #include "platform/geometry.hpp"
 
@@ -20,6 +21,14 @@ inline constexpr ct::Rect points{166, 29, 240, 71};       // repainted by a scor
 inline constexpr ct::Rect scores{166, 29, 238, 115};      // repainted at the end of a round
 inline constexpr ct::Rect status{166, 122, 238, 377};
 } // namespace area
+
+// The table's elements over those rectangles.
+namespace element {
+inline constexpr ct::IconButton okButton{{area::okButton}};
+inline constexpr ct::IconButton sortButton{{area::sortButton}};
+inline constexpr ct::TapArea playArea{area::playArea};
+inline constexpr ct::TextBox stockCounter{area::stockCounter};
+} // namespace element
 
 namespace place {
 inline constexpr int stockX = 128, stockY = 2;

@@ -21,7 +21,7 @@ void TurnFlow::reportRefill(int error)
 {
     if (error != 0)
         status(text::error1 + error - 1);
-    invalidateArea(s, area::stockCounter);
+    element::stockCounter.invalidate(s.window);
 }
 
 // ---------------------------------------------------------------- the game's own message
@@ -81,8 +81,8 @@ bool TurnFlow::roundEnded()
     const RoundOutcome outcome = finishRound(s);
     if (!outcome.over())
         return false;
-    invalidateArea(s, area::okButton);
-    invalidateArea(s, area::sortButton);
+    element::okButton.invalidate(s.window);
+    element::sortButton.invalidate(s.window);
     invalidateArea(s, area::scores);
     auto box = [this](int id) {
         shell.window().messageBox(programString(id), "", ct::MsgBoxButtons::ok, ct::MsgBoxIcon::information);
@@ -172,18 +172,18 @@ void TurnFlow::tapDown(int x, int y)
         afterTrick();
         return;
     }
-    if (ct::pointInRect(x, y, ct::scaleRect(area::okButton))) {
+    if (element::okButton.hit(x, y)) {
         s.buttonPressed = 1;
-        invalidateArea(s, area::okButton);
+        element::okButton.invalidate(s.window);
         play();
-    } else if (ct::pointInRect(x, y, ct::scaleRect(area::sortButton))) {
+    } else if (element::sortButton.hit(x, y)) {
         s.buttonPressed = 2;
-        invalidateArea(s, area::sortButton);
+        element::sortButton.invalidate(s.window);
         if (!s.humanHand.empty()) {
             s.humanHand.sortMode = s.humanHand.sortMode == 1 ? 0 : 1;
             s.humanHand.sortCards();
         }
-    } else if (ct::pointInRect(x, y, ct::scaleRect(area::playArea))) {
+    } else if (element::playArea.hit(x, y)) {
         play();
     } else {
         s.humanHand.toggleAt(x, y);
@@ -192,13 +192,13 @@ void TurnFlow::tapDown(int x, int y)
 
 void TurnFlow::tapUp(int x, int y)
 {
-    if (ct::pointInRect(x, y, ct::scaleRect(area::okButton))) {
+    if (element::okButton.hit(x, y)) {
         s.buttonPressed = 0;
-        invalidateArea(s, area::okButton);
+        element::okButton.invalidate(s.window);
     }
-    if (ct::pointInRect(x, y, ct::scaleRect(area::sortButton))) {
+    if (element::sortButton.hit(x, y)) {
         s.buttonPressed = 0;
-        invalidateArea(s, area::sortButton);
+        element::sortButton.invalidate(s.window);
     }
 }
 
