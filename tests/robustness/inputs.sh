@@ -49,7 +49,8 @@ expect nul-shot 2 '"error".*NUL' <nul-shot
 expect shot-full 2 '"error".*cannot write' <<<"shot /dev/full"
 expect script-dir 2 'is a directory' --script "$work"
 expect tap-range 2 'out of range' <<<"tap 99999999999 1"
-expect quit-in-dialog 0 '"title"' <<<$'menu options\nquit\nstate'
+# Quit ends the run from inside a dialog with status 0 (what a program printed before it differs).
+expect quit-in-dialog 0 '' <<<$'menu options\nquit\nstate'
 expect menu-in-dialog 2 'while a dialog is open; it takes .*cancel' <<<$'menu options\nmenu new\ncancel'
 
 # Standard output full: the events are lost, so the run failed.
