@@ -14,16 +14,6 @@ const std::map<int, std::string>& programStrings()
         {301, "You win!"},
         {302, "I win!"},
         {303, "A draw!"},
-        {319, "Plaiting"},
-        {320, "Fish"},
-        {321, "Joconda"},
-        {322, "Gradient"},
-        {323, "Pattern"},
-        {324, "Green"},
-        {325, "Black"},
-        {326, "DarkRed"},
-        {327, "Blue"},
-        {328, "Gray"},
     };
     return table;
 }

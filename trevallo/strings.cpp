@@ -19,16 +19,6 @@ const std::map<int, std::string>& programStrings()
         {306, "You win this round!"},
         {307, "I win the game!"},
         {308, "You win the game!"},
-        {319, "Plaiting"},
-        {320, "Fish"},
-        {321, "Joconda"},
-        {322, "Gradient"},
-        {323, "Pattern"},
-        {324, "Green"},
-        {325, "Black"},
-        {326, "DarkRed"},
-        {327, "Blue"},
-        {328, "Gray"},
     };
     return table;
 }

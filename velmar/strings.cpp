@@ -29,16 +29,6 @@ const std::map<int, std::string>& programStrings()
         {316, "You have taken %d card(s),\r\n including %d extra one(s)."},
         {317, "You have taken %d card(s)"},
         {318, "Ok. Your move!"},
-        {319, "Plaiting"},
-        {320, "Fish"},
-        {321, "Joconda"},
-        {322, "Gradient"},
-        {323, "Pattern"},
-        {324, "Green"},
-        {325, "Black"},
-        {326, "DarkRed"},
-        {327, "Blue"},
-        {328, "Gray"},
     };
     return table;
 }

@@ -28,16 +28,6 @@ const std::map<int, std::string>& programStrings()
         {315, "Error 2"},
         {316, "Error 3"},
         {317, "Error 4"},
-        {319, "Plaiting"},
-        {320, "Fish"},
-        {321, "Joconda"},
-        {322, "Gradient"},
-        {323, "Pattern"},
-        {324, "Green"},
-        {325, "Black"},
-        {326, "DarkRed"},
-        {327, "Blue"},
-        {328, "Gray"},
     };
     return table;
 }
