@@ -46,7 +46,7 @@ struct ProgramInfo {
     std::string aboutTemplate;              // filled with the title and the numbers 1 and 3
     bool doubleTaps = true;                 // the window class asks for double taps
     std::vector<Accelerator> accelerators;
-    std::vector<int> buttonIcons;           // loaded at 32 design units at start-up, in this order
+    std::vector<int> buttonIcons{};         // loaded at 32 design units at start-up, in this order
     CardStyle cardStyle;
     StatusRegion statusRegion;
 };

@@ -49,11 +49,11 @@ struct Setting {
 };
 
 struct SettingsList {
-    std::vector<Setting> rows;              // OK reads, stores and writes them in this order
+    std::vector<Setting> rows{};            // OK reads, stores and writes them in this order
     int optionsWidth = 124;                 // dialog units
     int optionsHeight = 62;
     int colorListId = 1005;
-    std::vector<std::pair<int, ControlTemplate>> labels;   // statics by tab place
+    std::vector<std::pair<int, ControlTemplate>> labels{}; // statics by tab place
     std::function<void(int back)> setBack{};
     int statisticsWidth = 111;
     int statisticsHeight = 30;

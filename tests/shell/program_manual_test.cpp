@@ -63,11 +63,13 @@ TEST(ProgramManual, TextCannotBecomeTroffRequests)
     EXPECT_NE(page.find("back\\eslash"), std::string::npos);
     // Every request line is one of the few macros the page is written with.
     std::istringstream lines(page);
-    for (std::string line; std::getline(lines, line);)
-        if (!line.empty() && (line[0] == '.' || line[0] == '\''))
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && (line[0] == '.' || line[0] == '\'')) {
             EXPECT_TRUE(line.rfind(".TH ", 0) == 0 || line.rfind(".SH ", 0) == 0 || line == ".TP" ||
                         line.rfind(".B ", 0) == 0)
                 << line;
+        }
+    }
 }
 
 TEST(ProgramManual, MetadataOfAnotherProgramIsNotUsed)
