@@ -42,8 +42,8 @@ struct ScratchDir {
 
 // The program as run_program starts it headless, at `dpi`.
 struct Program {
-    Program(const GameBenchmarks& spec, int dpi, bool showComputerHand = false)
-        : game(spec.make()), store(settingsFile()), window(ct::pocketGeometry(dpi), ct::EventSink{})
+    Program(const GameBenchmarks& entry, int dpi, bool showComputerHand = false)
+        : game(entry.make()), store(settingsFile()), window(ct::pocketGeometry(dpi), ct::EventSink{})
     {
         ct::setScreenDensity(dpi, dpi);
         ct::useCardStyle(game->info().cardStyle);
@@ -77,33 +77,33 @@ nlohmann::json gameFields(const std::string& position)
     return fields;
 }
 
-void deal(benchmark::State& state, const GameBenchmarks& spec)
+void deal(benchmark::State& state, const GameBenchmarks& entry)
 {
-    Program program(spec, 96);
+    Program program(entry, 96);
     for (auto _ : state) {
         program.game->newGame();
         program.window.paintIfInvalid();
     }
 }
 
-void decision(benchmark::State& state, const GameBenchmarks& spec)
+void decision(benchmark::State& state, const GameBenchmarks& entry)
 {
-    Program program(spec, 96);
-    const nlohmann::json fields = gameFields(spec.position);
+    Program program(entry, 96);
+    const nlohmann::json fields = gameFields(entry.position);
     for (auto _ : state) {
         state.PauseTiming();
         program.game->load(fields);
         state.ResumeTiming();
-        spec.decide(*program.game);
+        entry.decide(*program.game);
     }
 }
 
-void tap(benchmark::State& state, const GameBenchmarks& spec)
+void tap(benchmark::State& state, const GameBenchmarks& entry)
 {
     const int dpi = static_cast<int>(state.range(0));
-    Program program(spec, dpi);
-    const nlohmann::json fields = gameFields(spec.position);
-    const std::intptr_t point = ct::pointParam(ct::scaleX(spec.tapX), ct::scaleY(spec.tapY));
+    Program program(entry, dpi);
+    const nlohmann::json fields = gameFields(entry.position);
+    const std::intptr_t point = ct::pointParam(ct::scaleX(entry.tapX), ct::scaleY(entry.tapY));
     for (auto _ : state) {
         state.PauseTiming();
         program.game->load(fields);
@@ -115,10 +115,10 @@ void tap(benchmark::State& state, const GameBenchmarks& spec)
     }
 }
 
-void randomPlay(benchmark::State& state, const GameBenchmarks& spec)
+void randomPlay(benchmark::State& state, const GameBenchmarks& entry)
 {
     const int dpi = static_cast<int>(state.range(0));
-    Program program(spec, dpi);
+    Program program(entry, dpi);
     constexpr long batch = 100;
     std::uint32_t seed = 1;
     for (auto _ : state) {
@@ -165,15 +165,15 @@ Register::Register(GameBenchmarks game)
 {
     // Kept for the life of the program: the framework's benchmarks refer to the first.
     static std::deque<GameBenchmarks> games;
-    const GameBenchmarks* spec = &games.emplace_back(std::move(game));
-    const std::string& name = spec->name;
-    benchmark::RegisterBenchmark((name + "/deal").c_str(), deal, *spec)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((name + "/decision").c_str(), decision, *spec)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((name + "/tap").c_str(), tap, *spec)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
-    benchmark::RegisterBenchmark((name + "/random_play").c_str(), randomPlay, *spec)
+    const GameBenchmarks* entry = &games.emplace_back(std::move(game));
+    const std::string& name = entry->name;
+    benchmark::RegisterBenchmark((name + "/deal").c_str(), deal, *entry)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((name + "/decision").c_str(), decision, *entry)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((name + "/tap").c_str(), tap, *entry)->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark((name + "/random_play").c_str(), randomPlay, *entry)
         ->Arg(96)->Arg(192)->Unit(benchmark::kMillisecond);
     if (framework == nullptr) {
-        framework = spec;
+        framework = entry;
         benchmark::RegisterBenchmark("framework/start_up", startUp)->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark("framework/paint_face_up", paintFaceUp)
             ->Arg(96)->Arg(192)->Unit(benchmark::kMicrosecond);
