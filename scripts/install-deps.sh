@@ -6,7 +6,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libsdl2-dev libsdl2-ttf-dev libsdl2-image-dev libfontconfig-dev fonts-dejavu-core
   libsqlite3-dev nlohmann-json3-dev googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdg-utils
+  xvfb xauth xdg-utils libx11-6 libxtst6
   desktop-file-utils appstream dpkg-dev file
 )
 
