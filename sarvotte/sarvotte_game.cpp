@@ -109,6 +109,14 @@ std::vector<std::string> SarvotteGame::consistencyViolations() const
     return sarvotte::consistencyViolations(state_, memory_);
 }
 
+std::vector<ct::FocusStop> SarvotteGame::focusStops() const
+{
+    std::vector<ct::FocusStop> stops{ct::cardStop("cardRow", state_.cardRow)};
+    if (!state_.stock.empty())
+        stops.push_back(ct::areaStop("stock", area::stock, 'D'));
+    return stops;
+}
+
 std::vector<ct::Rect> SarvotteGame::monkeyTargets() const
 {
     std::vector<ct::Rect> targets{ct::scaleRect(area::stock.area), ct::scaleRect(area::rowArea)};

@@ -35,6 +35,7 @@ public:
     nlohmann::json state() const override;
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
+    std::vector<ct::FocusStop> focusStops() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
 
     void applyCardBack(int back);

@@ -132,6 +132,18 @@ std::vector<std::string> TrevalloGame::consistencyViolations() const
     return out;
 }
 
+std::vector<ct::FocusStop> TrevalloGame::focusStops() const
+{
+    std::vector<ct::FocusStop> stops{ct::cardStop("humanHand", state_.humanHand),
+                                     ct::areaStop("discardArea", element::discardArea, 'O')};
+    // The suit buttons are on the table only while a suit is to be chosen.
+    if (state_.suitChoicePending != 0)
+        stops.push_back(ct::suitStop("suits", element::suitButtons));
+    stops.push_back(ct::buttonStop("sort", element::sortButton, 'S'));
+    stops.push_back(ct::buttonStop("draw", element::drawButton, 'D'));
+    return stops;
+}
+
 std::vector<ct::Rect> TrevalloGame::monkeyTargets() const
 {
     std::vector<ct::Rect> targets{ct::scaleRect(area::discardArea), ct::scaleRect(area::drawButton),

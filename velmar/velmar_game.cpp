@@ -129,6 +129,12 @@ std::vector<std::string> VelmarGame::consistencyViolations() const
     return velmar::consistencyViolations(state_);
 }
 
+std::vector<ct::FocusStop> VelmarGame::focusStops() const
+{
+    return {ct::cardStop("humanHand", state_.humanHand), ct::areaStop("playArea", element::playArea, 'O'),
+            ct::buttonStop("sort", element::sortButton, 'S'), ct::buttonStop("action", element::actionButton, 'D')};
+}
+
 std::vector<ct::Rect> VelmarGame::monkeyTargets() const
 {
     std::vector<ct::Rect> targets{ct::scaleRect(area::playArea), ct::scaleRect(area::actionButton),

@@ -36,6 +36,7 @@ public:
     nlohmann::json state() const override;
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
+    std::vector<ct::FocusStop> focusStops() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
 
     // The Options dialog chose a game type: a new deal at once if it changed; always stored.

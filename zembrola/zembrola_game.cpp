@@ -109,6 +109,12 @@ std::vector<std::string> ZembrolaGame::consistencyViolations() const
     return out;
 }
 
+std::vector<ct::FocusStop> ZembrolaGame::focusStops() const
+{
+    return {ct::cardStop("humanHand", state_.humanHand), ct::areaStop("playArea", element::playArea),
+            ct::buttonStop("sort", element::sortButton, 'S'), ct::buttonStop("ok", element::okButton, 'O')};
+}
+
 std::vector<ct::Rect> ZembrolaGame::monkeyTargets() const
 {
     std::vector<ct::Rect> targets{ct::scaleRect(area::playArea), ct::scaleRect(area::okButton),

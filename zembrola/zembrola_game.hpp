@@ -34,6 +34,7 @@ public:
     nlohmann::json state() const override;
     void load(const nlohmann::json& fields) override;
     std::vector<std::string> consistencyViolations() const override;
+    std::vector<ct::FocusStop> focusStops() const override;
     std::vector<ct::Rect> monkeyTargets() const override;
 
     // A new card back for both hands and the stock card.

@@ -7,6 +7,7 @@
 #include "platform/help_launcher.hpp"
 #include "platform/message_box.hpp"
 #include "platform/resources.hpp"
+#include "platform/sdl_table_keys.hpp"
 
 #include <SDL.h>
 #include <SDL_image.h>
@@ -228,6 +229,9 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
             presentPending_ = true;
         } else if ((event.key.keysym.mod & KMOD_ALT) != 0) {
             handleAltKey(event);
+        } else if (unsigned key = 0; !stylusIsDown_) {
+            if (bool shift = false; tableKey(event.key.keysym, key, shift))
+                sendMessage(msg::keyDown, key, shift ? 1 : 0);
         }
         return;
     }

@@ -8,6 +8,7 @@ target_sources(cardtable_platform PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/headless_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sdl_menu_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sdl_table_keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/help_launcher.cpp
 )
 # The dialog manager.

@@ -19,6 +19,7 @@ inline constexpr unsigned activate = 0x0006;      // wParam low word 0 = inactiv
 inline constexpr unsigned paint = 0x000F;
 inline constexpr unsigned close = 0x0010;
 inline constexpr unsigned settingChange = 0x001A;
+inline constexpr unsigned keyDown = 0x0100;      // wParam = virtual key (vk::), lParam 1 = Shift held
 inline constexpr unsigned command = 0x0111;       // wParam low word = command id
 inline constexpr unsigned stylusDown = 0x0201;    // lParam = x | y << 16
 inline constexpr unsigned stylusUp = 0x0202;
@@ -26,6 +27,19 @@ inline constexpr unsigned doubleTap = 0x0203;
 inline constexpr unsigned user = 0x0400;          // the first number free for programs
 inline constexpr unsigned game = user;            // the game's own message; wParam = step code
 } // namespace msg
+
+// Virtual keys of msg::keyDown besides letters and digits, which are their upper-case characters.
+namespace vk {
+inline constexpr unsigned tab = 0x09;
+inline constexpr unsigned enter = 0x0D;
+inline constexpr unsigned space = 0x20;
+inline constexpr unsigned end = 0x23;
+inline constexpr unsigned home = 0x24;
+inline constexpr unsigned left = 0x25;
+inline constexpr unsigned up = 0x26;
+inline constexpr unsigned right = 0x27;
+inline constexpr unsigned down = 0x28;
+} // namespace vk
 
 inline std::intptr_t pointParam(int x, int y) { return (x & 0xFFFF) | ((y & 0xFFFF) << 16); }
 inline int paramX(std::intptr_t lParam) { return static_cast<std::int16_t>(lParam & 0xFFFF); }

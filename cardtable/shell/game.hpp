@@ -5,6 +5,7 @@
 #include "cards/card_style.hpp"
 #include "cards/status_line.hpp"
 #include "platform/canvas.hpp"
+#include "shell/keyboard_focus.hpp"
 #include "shell/settings_list.hpp"
 
 #include <nlohmann/json.hpp>
@@ -88,8 +89,19 @@ public:
     virtual void load(const nlohmann::json& fields) = 0;
     // Descriptions of every broken invariant (all cards accounted for, set limits, ...).
     virtual std::vector<std::string> consistencyViolations() const { return {}; }
-    // Device-pixel rectangles worth tapping for random play (buttons, tap areas, card sets).
-    virtual std::vector<Rect> monkeyTargets() const = 0;
+    // The places the keyboard focus stops at, in Tab order: the human's cards, the rows and
+    // piles that take a tap, then the buttons. Asked again at every key and paint, so a stop
+    // that is not there now (an empty hand, buttons not on show) is left out.
+    virtual std::vector<FocusStop> focusStops() const { return {}; }
+    // Device-pixel rectangles worth tapping for random play; every focus place unless a game
+    // weighs its own.
+    virtual std::vector<Rect> monkeyTargets() const
+    {
+        std::vector<Rect> targets;
+        for (const FocusStop& stop : focusStops())
+            targets.insert(targets.end(), stop.places.begin(), stop.places.end());
+        return targets;
+    }
 };
 
 } // namespace ct

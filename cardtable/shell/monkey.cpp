@@ -47,8 +47,23 @@ MonkeyResult runMonkey(Game& game, HeadlessWindow& window, long events, std::uin
         }
     };
 
+    // A key now and then: the focus keys and the table's shortcuts, through the window as typed.
+    auto pressKey = [&] {
+        static constexpr unsigned focusKeys[] = {vk::tab, vk::left, vk::right, vk::up, vk::down,
+                                                 vk::home, vk::end, vk::space, vk::enter};
+        std::vector<unsigned> keys(std::begin(focusKeys), std::end(focusKeys));
+        for (const FocusStop& stop : game.focusStops())
+            for (char key : stop.keys)
+                if (key != ' ')
+                    keys.push_back(static_cast<unsigned>(key));
+        const unsigned key = keys[static_cast<std::size_t>(uniform(rng, 0, static_cast<int>(keys.size()) - 1))];
+        window.sendMessage(msg::keyDown, key, uniform(rng, 0, 3) == 0 ? 1 : 0);
+    };
+
     auto playOne = [&] {
-        if (uniform(rng, 0, 199) == 0) {
+        if (uniform(rng, 0, 3) == 0) {
+            pressKey();
+        } else if (uniform(rng, 0, 199) == 0) {
             window.sendMessage(msg::command, static_cast<std::uintptr_t>(command::newGame), 0);
             ++result.games;
         } else {

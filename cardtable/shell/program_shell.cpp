@@ -194,6 +194,8 @@ void ProgramShell::paint()
     Canvas& canvas = window_.canvas();
     canvas.fillRect(Rect{0, 0, canvas.width(), canvas.height()}, tableColor(tableColorIndex_));
     game_.drawTable(canvas);
+    if (focus_.shown())
+        focus_.draw(canvas, game_.focusStops());
 }
 
 std::intptr_t ProgramShell::command(int id)
@@ -258,6 +260,11 @@ std::intptr_t ProgramShell::windowProcedure(Window& /*window*/, unsigned message
     case msg::stylusUp:
         game_.stylusUp(paramX(lParam), paramY(lParam));
         return 0;
+    case msg::keyDown:
+        // Keys act on the table only through the stylus messages a tap would send.
+        focus_.key(static_cast<unsigned>(wParam), (lParam & 1) != 0, game_.focusStops(), window_,
+                   game_.info().doubleTaps, !headless_);
+        return 0;
     case msg::doubleTap:
         game_.doubleTap(paramX(lParam), paramY(lParam));
         return 0;
@@ -307,6 +314,9 @@ nlohmann::json ProgramShell::stateEvent() const
                             {"status", status ? nlohmann::json(status) : nlohmann::json(nullptr)},
                             {"title", window_.title()},
                             {"settings", settings}};
+    // Only once a focus key was used: a game played by stylus reads as it always did.
+    if (focus_.shown())
+        event["focus"] = focus_.state(game_.focusStops());
     const nlohmann::json fields = game_.state();
     if (fields.is_object())
         for (const auto& [key, value] : fields.items())

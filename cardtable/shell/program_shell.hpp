@@ -62,6 +62,7 @@ public:
     // True once a write to the store has failed in this run (the run then ends with status 1).
     bool storeFailed() const { return settings_.failed(); }
     Game& game() { return game_; }
+    const KeyboardFocus& focus() const { return focus_; }
     WindowBase& windowBase() { return window_; }
 
     Window& window() override { return window_; }
@@ -91,6 +92,7 @@ private:
     std::function<void()> statisticsHandler_;
     std::function<void(const nlohmann::json&)> headlessEvents_;
     bool windowGone_ = false;
+    KeyboardFocus focus_;
 };
 
 } // namespace ct

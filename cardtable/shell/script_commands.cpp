@@ -64,6 +64,27 @@ AltKey parseAltKey(const std::string& text)
     return result;
 }
 
+bool parseTableKey(const std::string& text, unsigned& virtualKey, bool& shift)
+{
+    static const std::map<std::string, unsigned> named{
+        {"tab", vk::tab},     {"enter", vk::enter}, {"space", vk::space}, {"home", vk::home}, {"end", vk::end},
+        {"left", vk::left},   {"right", vk::right}, {"up", vk::up},       {"down", vk::down}};
+    std::string lower;
+    for (char c : text)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    shift = lower.rfind("shift+", 0) == 0;
+    const std::string key = shift ? lower.substr(6) : lower;
+    if (const auto it = named.find(key); it != named.end()) {
+        virtualKey = it->second;
+        return true;
+    }
+    if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
+        virtualKey = static_cast<unsigned>(std::toupper(static_cast<unsigned char>(key[0])));
+        return true;
+    }
+    return false;
+}
+
 namespace {
 constexpr int maximumLoadDepth = 16;
 } // namespace
@@ -105,7 +126,13 @@ void addProgramCommands(ScriptRunner& runner, ProgramShell& shell, HeadlessWindo
     });
     runner.addCommand("key", [&window](const ScriptLine& line) {
         if (line.words.size() != 1)
-            throw ScriptError("key needs one key, such as alt+n");
+            throw ScriptError("key needs one key, such as alt+n or tab");
+        unsigned virtualKey = 0;
+        bool shift = false;
+        if (parseTableKey(line.words[0], virtualKey, shift)) {
+            window.sendMessage(msg::keyDown, virtualKey, shift ? 1 : 0);
+            return;
+        }
         // A key the program has no accelerator for does nothing, as in the window.
         window.translateAccelerator(parseAltKey(line.words[0]));
     });

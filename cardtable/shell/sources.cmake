@@ -6,6 +6,7 @@ target_sources(cardtable_shell PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/script_runner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script_commands.cpp
   ${CMAKE_CURRENT_LIST_DIR}/monkey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keyboard_focus.cpp
   ${CMAKE_CURRENT_LIST_DIR}/declared_state.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_manual.cpp

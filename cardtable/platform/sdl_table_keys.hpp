@@ -1,0 +1,12 @@
+// The keys that play on the table, from SDL's key events to the window's virtual keys.
+#pragma once
+
+#include <SDL.h>
+
+namespace ct {
+
+// Tab, the arrows, Home, End, Space, Enter and plain letters and digits as msg::keyDown's virtual
+// key, with Shift; false for anything else (Alt and Ctrl combinations included).
+bool tableKey(const SDL_Keysym& key, unsigned& virtualKey, bool& shift);
+
+} // namespace ct
