@@ -135,13 +135,10 @@ public:
     void load(const nlohmann::json& fields) override { schema_.load(t_, fields); }
     std::vector<std::string> consistencyViolations() const override { return schema_.violations(t_); }
 
-    std::vector<Rect> monkeyTargets() const override
+    // Random play and the keyboard both take these: the row's cards, then the deal button.
+    std::vector<FocusStop> focusStops() const override
     {
-        std::vector<Rect> targets;
-        for (const Card& card : t_.row.cards)
-            targets.push_back(card.bounds);
-        targets.insert(targets.end(), {scaleRect(dealButton.area), t_.packCard.bounds});
-        return targets;
+        return {cardStop("row", t_.row), buttonStop("deal", dealButton, 'D')};
     }
 
 private:
