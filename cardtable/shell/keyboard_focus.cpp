@@ -103,7 +103,7 @@ FocusPoint focusHitPoint(const std::vector<Rect>& places, std::size_t index)
                 sumY += y;
             }
         }
-    if (visible.empty())
+    if (visible.empty() || visible.size() == samples * samples)
         return {centreX(r), centreY(r)};
     // The visible sample nearest the middle of all visible samples: inside an L-shaped part too.
     const long n = static_cast<long>(visible.size());
