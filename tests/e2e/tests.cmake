@@ -17,3 +17,10 @@ if(XVFB_RUN)
 else()
   message(STATUS "xvfb-run not found: the real-window test is not built")
 endif()
+
+# A card played by real key presses in the real window (label "window").
+if(XVFB_RUN)
+  add_test(NAME e2e.window_keys.velmar
+           COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" python3 ${CMAKE_CURRENT_LIST_DIR}/window_keys.py $<TARGET_FILE:velmar>)
+  set_tests_properties(e2e.window_keys.velmar PROPERTIES LABELS window TIMEOUT 120)
+endif()
