@@ -42,6 +42,7 @@ ct::ProgramInfo sarvotteProgramInfo()
     };
     info.cardStyle = sarvotteCardStyle();
     info.statusRegion = ct::StatusRegion{area::statusLine, area::statusLine, 0};
+    info.tableKeys = {{"D", "draw a card from the stock"}};
     return info;
 }
 

@@ -38,6 +38,10 @@ ct::ProgramInfo trevalloProgramInfo()
     info.cardStyle.rankKey = ct::queensLastRankKey;
     info.cardStyle.suitKey = ct::calledSuitKey([] { return sortState != nullptr ? sortState->currentSuit : 0; });
     info.statusRegion = ct::StatusRegion{ct::Rect{2, 197, 240, 237}, ct::Rect{2, 197, 240, 237}, 0};
+    info.tableKeys = {{"O", "play the selected card (a tap on the pile)"},
+                      {"S", "the sort button"},
+                      {"D", "the draw button: draw a card, or pass"},
+                      {"1 to 4", "the suit buttons, while a suit is to be chosen"}};
     return info;
 }
 

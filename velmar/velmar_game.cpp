@@ -30,6 +30,9 @@ ct::ProgramInfo velmarProgramInfo()
     info.buttonIcons = {icon::endBout, icon::take, icon::sort};
     info.cardStyle = ct::defaultCardStyle();
     info.statusRegion = ct::StatusRegion{ct::Rect{2, 198, 240, 260}, ct::Rect{2, 198, 240, 237}, 0};
+    info.tableKeys = {{"O", "play the selected cards (a tap on the play area)"},
+                      {"S", "the sort button"},
+                      {"D", "the action button: take the cards, or end the bout"}};
     return info;
 }
 

@@ -30,6 +30,7 @@ ct::ProgramInfo zembrolaProgramInfo()
     info.cardStyle.rankLabels = ct::tenHighRankLabels();
     info.cardStyle.pack = ct::PackTemplate::TenHigh36;
     info.statusRegion = ct::StatusRegion{area::status, area::status, ct::textCenter | ct::textWordBreak};
+    info.tableKeys = {{"S", "the sort button"}, {"O", "the OK button: play the selected cards"}};
     return info;
 }
 

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ct {
@@ -50,6 +51,8 @@ struct ProgramInfo {
     std::vector<int> buttonIcons{};         // loaded at 32 design units at start-up, in this order
     CardStyle cardStyle;
     StatusRegion statusRegion;
+    // The shortcut keys the game's focus stops declare, with what they do, for the manual page.
+    std::vector<std::pair<std::string, std::string>> tableKeys{};
 };
 
 class Game {

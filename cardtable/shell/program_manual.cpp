@@ -105,7 +105,16 @@ std::vector<ManualSection> manualSections(const ProgramInfo& info)
         options.items.emplace_back(option.name + (option.argument.empty() ? "" : " " + option.argument), option.text);
     sections.push_back(options);
 
-    ManualSection keys{"KEYS", "The mouse is the stylus: click a card to select it, click the table to play it.", {}};
+    ManualSection keys{"KEYS", "The mouse is the stylus: click a card to select it, click the table to play it. "
+                               "The keys do the same without a mouse.", {}};
+    keys.items.emplace_back("Tab, Shift+Tab", "show the focus (a black and white outline) and move it between your "
+                                              "cards, the places of the table and the buttons");
+    keys.items.emplace_back("Left, Right, Up, Down, Home, End", "move the focus between the cards of a hand or row");
+    keys.items.emplace_back("Space, Enter", "tap the focused card or place; Enter presses the focused button");
+    if (info.doubleTaps)
+        keys.items.emplace_back("Shift+Enter", "double tap the focused card");
+    for (const auto& [key, what] : info.tableKeys)
+        keys.items.emplace_back(key, what);
     keys.items.emplace_back("F10", "open the menu bar; Left and Right move between its menus, Up, Down and Enter "
                                    "choose, Escape closes it");
     for (const Accelerator& key : info.accelerators)

@@ -59,7 +59,8 @@ public:
             // Exit ends the script: rare, so the scripts get somewhere.
             return pick(0, 40) == 0 ? pickOf({"menu exit", "key alt+f4", "quit"}) : "state";
         case 7:
-            return "key " + pickOf({"alt+n", "alt+/", "alt+x", "alt+", "ctrl+n", "alt+1", "alt+f5", ""});
+            return "key " + pickOf({"alt+n", "alt+/", "alt+x", "alt+", "ctrl+n", "alt+1", "alt+f5", "", "tab", "shift+tab",
+                                    "right", "down", "end", "space", "enter", "shift+enter", "o", "d", "s", "2"});
         case 8:
             return "answer " + pickOf({"ok", "yes", "no", "maybe", ""});
         case 9: case 10:
@@ -101,7 +102,8 @@ private:
         json fields = json::object();
         std::vector<std::string> names;
         for (const auto& [name, value] : lastState.items())
-            if (name != "event" && name != "program" && name != "status" && name != "title" && name != "settings")
+            if (name != "event" && name != "program" && name != "status" && name != "title" && name != "settings" &&
+                name != "focus")
                 names.push_back(name);
         if (names.empty())
             return "{}";

@@ -18,6 +18,7 @@ ProgramInfo sampleInfo()
     info.accelerators = {{Accelerator::Kind::altChar, '/', command::about},
                          {Accelerator::Kind::altKey, 'N', command::newGame},
                          {Accelerator::Kind::altF4, 0, command::exit}};
+    info.tableKeys = {{"O", "the OK button"}};
     return info;
 }
 
@@ -35,7 +36,7 @@ TEST(ProgramManual, HelpAndManualPageExplainTheSameTerms)
         for (const auto& item : section.items)
             terms.push_back(item.first);
     // Each option, each of the program's own keys, the settings file, the environment, the exit statuses.
-    for (const char* expected : {"--dpi N", "--manual-page", "k5W", "Alt+/", "Alt+N", "Alt+F4", "F10",
+    for (const char* expected : {"--dpi N", "--manual-page", "k5W", "Alt+/", "Alt+N", "Alt+F4", "F10", "Tab, Shift+Tab", "Space, Enter", "O",
                                  "$XDG_DATA_HOME/qv/registry.sqlite3", "QV_CONFIG_DIR", "0", "1", "2"})
         EXPECT_NE(std::find(terms.begin(), terms.end(), expected), terms.end()) << expected;
     for (const std::string& term : terms) {
