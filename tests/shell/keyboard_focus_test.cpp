@@ -32,10 +32,10 @@ public:
 
 // A hand of six overlapping cards in two lines of three (each card 10 px right of the one
 // before, the second line 20 px lower), an empty pile, a play area and a button.
-std::vector<FocusStop> table(bool withSort = true)
+std::vector<FocusStop> table(bool withSort = true, int cards = 6)
 {
     FocusStop hand{"hand", FocusStop::Kind::cards, {}};
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < cards; ++i) {
         const int left = 10 + (i % 3) * 10, top = 100 + (i / 3) * 20;
         hand.places.push_back(Rect{left, top, left + 40, top + 50});
         hand.numbers.push_back(i + 1);
@@ -62,6 +62,8 @@ TEST(KeyboardFocus, KeysMoveTheFocusInTabOrderAlongCardsAndAcrossLines)
         {ct::vk::right, false, card(2)},
         {ct::vk::end, false, card(6)},
         {ct::vk::right, false, card(6)},          // no further than the last card
+        {ct::vk::left, false, card(5)},
+        {ct::vk::end, false, card(6)},
         {ct::vk::up, false, card(3)},             // the line above, the card above
         {ct::vk::up, false, card(3)},             // no line above that
         {ct::vk::home, false, card1},
@@ -82,6 +84,13 @@ TEST(KeyboardFocus, KeysMoveTheFocusInTabOrderAlongCardsAndAcrossLines)
         EXPECT_EQ(focus.state(table()), presses[i].focus) << "after key " << i;
     }
     EXPECT_TRUE(window.sent.empty()) << "moving the focus taps nothing";
+
+    // A hand that shrinks under the focus keeps it on its last card.
+    focus.key(ct::vk::tab, false, table(), window, true, false);
+    focus.key(ct::vk::tab, false, table(), window, true, false);
+    focus.key(ct::vk::end, false, table(), window, true, false);
+    EXPECT_EQ(focus.state(table(true, 3)), card(3));
+    focus.key(ct::vk::tab, false, table(), window, true, false);
 
     // A stop that leaves the table gives the focus to the first stop.
     focus.key(ct::vk::tab, false, table(), window, true, false);
@@ -110,7 +119,8 @@ TEST(KeyboardFocus, SpaceEnterAndShortcutsSendTheTapsOfTheFocusedPlace)
     EXPECT_FALSE(focus.key('Q', false, stops, window, true, true));
 
     // Space on each card: down and up at one point that card answers, not a later one on top.
-    focus.key(ct::vk::space, false, stops, window, true, true);   // shows the focus only
+    focus.key(ct::vk::space, false, stops, window, true, true);
+    EXPECT_EQ(window.sent.size(), 2u) << "the first Space only shows the focus";
     for (std::size_t i = 0; i < hand.size(); ++i) {
         window.sent.clear();
         focus.key(ct::vk::space, false, stops, window, true, true);
@@ -141,6 +151,28 @@ TEST(KeyboardFocus, SpaceEnterAndShortcutsSendTheTapsOfTheFocusedPlace)
     focus.key(ct::vk::enter, false, stops, window, true, true);
     EXPECT_EQ(window.sent, (std::vector<Sent>{{stylusDown, 215, 115}, {stylusUp, 215, 115}}));
     EXPECT_EQ(window.pauses, 2);
+}
+
+TEST(KeyboardFocus, StopsFromTableElementsLeaveHiddenCardsOutAndGiveSuitsTheirDigits)
+{
+    cards_test::RecordingWindow window;
+    ct::CardSet hand;
+    hand.window = &window;
+    hand.originX = 2, hand.originY = 150, hand.cardWidth = 30, hand.cardHeight = 40;
+    for (int rank = 6; rank <= 8; ++rank)
+        hand.append(1, rank);
+    hand.relayout();
+    hand.at(2).hidden = 1;
+    const FocusStop stop = ct::cardStop("hand", hand);
+    EXPECT_EQ(stop.numbers, (std::vector<int>{1, 3}));
+    EXPECT_EQ(stop.places, (std::vector<Rect>{hand.at(1).bounds, hand.at(3).bounds}));
+
+    const ct::SuitButtons suits{{204, 2, 236, 34}};
+    TapWindow taps;
+    ct::KeyboardFocus focus;
+    focus.key('4', false, {ct::suitStop("suits", suits)}, taps, true, false);
+    ASSERT_EQ(taps.sent.size(), 2u);
+    EXPECT_TRUE(ct::pointInRect(taps.sent[0].x, taps.sent[0].y, ct::scaleRect(suits.area(4))));
 }
 
 TEST(KeyboardFocus, OutlineIsDrawnOnlyOnceAKeyWasUsedInBothTonesAndScaledWithDensity)
