@@ -231,9 +231,13 @@ void KeyboardFocus::draw(Canvas& canvas, const std::vector<FocusStop>& stops) co
     // Black, white, black rings: one of them stands out on any table colour and on any card.
     const int t = thickness();
     const Color colours[] = {Color{0, 0, 0}, Color{255, 255, 255}, Color{0, 0, 0}};
+    // At the edge of the table the rings move inwards instead of leaving the picture.
+    const Rect outer = focusOutline(place);
+    const Rect clamped{std::max(outer.left, 0), std::max(outer.top, 0), std::min(outer.right, canvas.width()),
+                       std::min(outer.bottom, canvas.height())};
     for (int ring = 0; ring < 3; ++ring) {
-        const int grow = (3 - ring) * t;
-        const Rect r{place.left - grow, place.top - grow, place.right + grow, place.bottom + grow};
+        const int shrink = ring * t;
+        const Rect r{clamped.left + shrink, clamped.top + shrink, clamped.right - shrink, clamped.bottom - shrink};
         const Color c = colours[ring];
         canvas.fillRect(Rect{r.left, r.top, r.right, r.top + t}, c);
         canvas.fillRect(Rect{r.left, r.bottom - t, r.right, r.bottom}, c);
