@@ -5,15 +5,16 @@
 
 namespace ct {
 
-bool tableKey(const SDL_Keysym& key, unsigned& virtualKey, bool& shift)
+bool tableKey(const SDL_KeyboardEvent& event, unsigned& virtualKey, bool& shift)
 {
+    const SDL_Keysym& key = event.keysym;
     if ((key.mod & (KMOD_ALT | KMOD_CTRL | KMOD_GUI)) != 0)
         return false;
     shift = (key.mod & KMOD_SHIFT) != 0;
     switch (key.sym) {
     case SDLK_TAB: virtualKey = vk::tab; return true;
-    case SDLK_RETURN: case SDLK_KP_ENTER: virtualKey = vk::enter; return true;
-    case SDLK_SPACE: virtualKey = vk::space; return true;
+    case SDLK_RETURN: case SDLK_KP_ENTER: virtualKey = vk::enter; return event.repeat == 0;
+    case SDLK_SPACE: virtualKey = vk::space; return event.repeat == 0;
     case SDLK_HOME: virtualKey = vk::home; return true;
     case SDLK_END: virtualKey = vk::end; return true;
     case SDLK_LEFT: virtualKey = vk::left; return true;
@@ -22,6 +23,8 @@ bool tableKey(const SDL_Keysym& key, unsigned& virtualKey, bool& shift)
     case SDLK_DOWN: virtualKey = vk::down; return true;
     default: break;
     }
+    if (event.repeat != 0)
+        return false;
     if (key.sym >= SDLK_a && key.sym <= SDLK_z) {
         virtualKey = static_cast<unsigned>(key.sym - SDLK_a + 'A');
         return true;

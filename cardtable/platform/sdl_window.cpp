@@ -230,7 +230,7 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
         } else if ((event.key.keysym.mod & KMOD_ALT) != 0) {
             handleAltKey(event);
         } else if (unsigned key = 0; !stylusIsDown_) {
-            if (bool shift = false; tableKey(event.key.keysym, key, shift))
+            if (bool shift = false; tableKey(event.key, key, shift))
                 sendMessage(msg::keyDown, key, shift ? 1 : 0);
         }
         return;
