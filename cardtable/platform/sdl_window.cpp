@@ -284,7 +284,9 @@ void SdlWindow::runMessageLoop()
             // Input that arrived during a pause, in the order it came.
             event = deferred_.front();
             deferred_.pop_front();
+            handlingDeferred_ = true;
             handleMainEvent(event);
+            handlingDeferred_ = false;
             continue;
         }
         // Sleeps until something happens: an idle program uses no processor time.
@@ -313,7 +315,13 @@ void SdlWindow::runModal(Modal& modal)
             present(&modal);
         dirty = false;
         SDL_Event event;
-        if (SDL_WaitEvent(&event) == 0) {
+        if (handlingDeferred_ && !deferred_.empty()) {
+            // Typed ahead during a pause, after the input that opened this box: it is the box's
+            // input (left waiting, it would keep open a box the user has already answered).
+            // A box a step opens itself leaves input made during the step for the table.
+            event = deferred_.front();
+            deferred_.pop_front();
+        } else if (SDL_WaitEvent(&event) == 0) {
             modal.cancel();
             break;
         }

@@ -3,15 +3,18 @@
 presses (XTEST), and checks that every quit exits 0 with nothing on stderr: the menu's Exit (F10,
 Up, Enter), Alt+F4, the close button, and Alt+F4 with the Options dialog or the About box open
 (the first Alt+F4 only closes the box, the second quits). With --dpi D, first checks that a window
-at that density, with its menu bar at the bottom, lies on the screen.
-   window_quit.py PROGRAM N [--dpi D]     (DISPLAY must name a running X server, e.g. Xvfb)"""
+at that density, with its menu bar at the bottom, lies on the screen. With --busy-seed S (a deal
+that starts with the computer playing, pausing between its moves), also types Options, Alt+F4 and
+Alt+F4 ahead while the computer plays: the box they open must take the rest and the program quit.
+   window_quit.py PROGRAM N [--dpi D] [--busy-seed S]   (DISPLAY must name an X server, e.g. Xvfb)"""
 import os, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 import xdrive
 
 program, count = sys.argv[1], int(sys.argv[2])
-dpi = sys.argv[sys.argv.index("--dpi") + 1] if "--dpi" in sys.argv else None
+option = lambda name: sys.argv[sys.argv.index(name) + 1] if name in sys.argv else None
+dpi, busy_seed = option("--dpi"), option("--busy-seed")
 d = xdrive.Display()
 # A sanitised build lists the leak suppressions it used at exit: not an error.
 env = dict(os.environ, LSAN_OPTIONS=(os.environ.get("LSAN_OPTIONS", "") + ":print_suppressions=0").lstrip(":"))
@@ -55,6 +58,8 @@ ways = [
     ("Alt+F4 in Options", lambda w: in_box(d, w, ("f10", "down", "down", "enter"))),
     ("Alt+F4 in About", lambda w: in_box(d, w, ("f10", "left", "down", "enter"))),
 ]
+if busy_seed:
+    ways.append(("typed ahead", lambda w: [d.key(w, k) for k in ("f10", "down", "down", "enter", "alt+F4", "alt+F4")]))
 failures = 0
 with tempfile.TemporaryDirectory() as store:
     if dpi:
@@ -76,7 +81,7 @@ with tempfile.TemporaryDirectory() as store:
             print(f"--dpi {dpi}: {problem}")
     for way, send in ways:
         for i in range(count):
-            proc, win = start(store)
+            proc, win = start(store, ("--seed", busy_seed) if way == "typed ahead" else ())
             if win is not None:
                 send(win)
                 if way.startswith("Alt+F4 in"):
