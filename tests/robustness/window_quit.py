@@ -7,7 +7,7 @@ at that density, with its menu bar at the bottom, lies on the screen. With --bus
 that starts with the computer playing, pausing between its moves), also types Options, Alt+F4 and
 Alt+F4 ahead while the computer plays: the box they open must take the rest and the program quit.
    window_quit.py PROGRAM N [--dpi D] [--busy-seed S]   (DISPLAY must name an X server, e.g. Xvfb)"""
-import os, subprocess, sys, tempfile, time
+import ctypes, os, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
 import xdrive
@@ -41,10 +41,32 @@ def type_ahead(win, keys):
         d.focus = focus
 
 
+class WindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+                ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
+                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong),
+                ("map_installed", ctypes.c_int), ("map_state", ctypes.c_int), ("pad", ctypes.c_long * 8)]
+
+
+def wait_viewable(win, proc, timeout=20):
+    """A window is named before it is shown; focusing it then is an X error that ends this script."""
+    deadline = time.time() + timeout
+    attributes = WindowAttributes()
+    while time.time() < deadline and proc.poll() is None:
+        if xdrive._x.XGetWindowAttributes(d.dpy, ctypes.c_ulong(win), ctypes.byref(attributes)) and \
+                attributes.map_state == 2:   # IsViewable
+            return win
+        time.sleep(0.02)
+    return None
+
+
 def start(store, extra=(), settle=0.3):
     before = set(d.named_windows())
     proc = subprocess.Popen([program, "--config-dir", store, *extra], stderr=subprocess.PIPE, env=env)
     win = d.wait_new_window(before, proc)
+    win = win and wait_viewable(win, proc)
     time.sleep(settle)   # let the first deal be drawn
     return proc, win
 
