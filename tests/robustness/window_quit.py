@@ -50,14 +50,16 @@ class WindowAttributes(ctypes.Structure):
                 ("map_installed", ctypes.c_int), ("map_state", ctypes.c_int), ("pad", ctypes.c_long * 8)]
 
 
-def wait_viewable(win, proc, timeout=20):
-    """A window is named before it is shown; focusing it then is an X error that ends this script."""
+def wait_shown(before, proc, timeout=20):
+    """The program's new window once it is shown: it is named before it is shown (focusing it then
+    is an X error that ends this script), and it may not be the only new named window."""
     deadline = time.time() + timeout
     attributes = WindowAttributes()
     while time.time() < deadline and proc.poll() is None:
-        if xdrive._x.XGetWindowAttributes(d.dpy, ctypes.c_ulong(win), ctypes.byref(attributes)) and \
-                attributes.map_state == 2:   # IsViewable
-            return win
+        for win in d.named_windows():
+            if win not in before and xdrive._x.XGetWindowAttributes(d.dpy, ctypes.c_ulong(win), ctypes.byref(attributes)) \
+                    and attributes.map_state == 2:   # IsViewable
+                return win
         time.sleep(0.02)
     return None
 
@@ -65,8 +67,7 @@ def wait_viewable(win, proc, timeout=20):
 def start(store, extra=(), settle=0.3):
     before = set(d.named_windows())
     proc = subprocess.Popen([program, "--config-dir", store, *extra], stderr=subprocess.PIPE, env=env)
-    win = d.wait_new_window(before, proc)
-    win = win and wait_viewable(win, proc)
+    win = wait_shown(before, proc)
     time.sleep(settle)   # let the first deal be drawn
     return proc, win
 
@@ -126,7 +127,7 @@ with tempfile.TemporaryDirectory() as store:
                         print(f"{way} #{i}: the first Alt+F4 quit the program instead of closing the box")
                         continue
                     d.key(win, "alt+F4")
-            problem = finish(proc) if win is not None else "no window"
+            problem = finish(proc) if win is not None else f"no window ({finish(proc) or 'exit 0'})"
             if problem:
                 failures += 1
                 print(f"{way} #{i}: {problem}")
