@@ -300,6 +300,10 @@ void SdlWindow::runMessageLoop()
 
 void SdlWindow::runModal(Modal& modal)
 {
+    // A box opened while the window is being created (a round decided by the computer's first
+    // moves) shows the window: a box on a window never shown could not be answered.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN) != 0)
+        show();
     openPopup_ = -1;
     bool down = false;
     bool dirty = true;

@@ -6,7 +6,8 @@ Up, Enter), Alt+F4, the close button, and Alt+F4 with the Options dialog or the 
 at that density, with its menu bar at the bottom, lies on the screen. With --busy-seed S (a deal
 that starts with the computer playing, pausing between its moves), also types Options, Alt+F4 and
 Alt+F4 ahead while the computer plays: the box they open must take the rest and the program quit.
-   window_quit.py PROGRAM N [--dpi D] [--busy-seed S]   (DISPLAY must name an X server, e.g. Xvfb)"""
+With --box-seed S (a deal whose start-up opens a message box), the window must be shown with it.
+   window_quit.py PROGRAM N [--dpi D] [--busy-seed S] [--box-seed S]   (DISPLAY: an X server, e.g. Xvfb)"""
 import ctypes, os, subprocess, sys, tempfile, time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tools"))
@@ -14,7 +15,7 @@ import xdrive
 
 program, count = sys.argv[1], int(sys.argv[2])
 option = lambda name: sys.argv[sys.argv.index(name) + 1] if name in sys.argv else None
-dpi, busy_seed = option("--dpi"), option("--busy-seed")
+dpi, busy_seed, box_seed = option("--dpi"), option("--busy-seed"), option("--box-seed")
 d = xdrive.Display()
 # A sanitised build lists the leak suppressions it used at exit: not an error.
 env = dict(os.environ, LSAN_OPTIONS=(os.environ.get("LSAN_OPTIONS", "") + ":print_suppressions=0").lstrip(":"))
@@ -94,6 +95,8 @@ ways = [
 ]
 if busy_seed:
     ways.append(("typed ahead", lambda w: type_ahead(w, ("f10", "down", "down", "enter", "alt+F4", "alt+F4"))))
+if box_seed:
+    ways.append(("box at start-up", d.close_button))
 failures = 0
 with tempfile.TemporaryDirectory() as store:
     if dpi:
@@ -117,6 +120,8 @@ with tempfile.TemporaryDirectory() as store:
         for i in range(count):
             if way == "typed ahead":
                 proc, win = start(store, ("--seed", busy_seed), settle=0)
+            elif way == "box at start-up":
+                proc, win = start(store, ("--seed", box_seed))
             else:
                 proc, win = start(store)
             if win is not None:
