@@ -81,7 +81,7 @@ void keepOnScreen(SDL_Window* window, int width, int height)
         top = left = bottom = right = 0;
     const int roomW = std::max(1, usable.w - left - right);
     const int roomH = std::max(1, usable.h - top - bottom);
-    const double scale = std::min({1.0, double(roomW) / width, double(roomH) / height});
+    const double scale = std::min({1.0, static_cast<double>(roomW) / width, static_cast<double>(roomH) / height});
     const int w = std::max(1, static_cast<int>(width * scale));
     const int h = std::max(1, static_cast<int>(height * scale));
     SDL_SetWindowSize(window, w, h);
