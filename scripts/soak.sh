@@ -3,7 +3,7 @@
 # one million), in chunks of CHUNK events with their own seeds, each on a fresh temporary store,
 # plus a long run of the in-process script fuzz test.
 #   scripts/soak.sh [BUILD_DIR [EVENTS [PROGRAMS...]]]     (BUILD_DIR default: build-sanitize,
-#   configured with -DQV_SANITIZE=ON; programs default: velmar tabletest)
+#   configured with -DQV_SANITIZE=ON; programs default: velmar tabletest). Progress goes to stderr.
 set -u
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$here/build-sanitize}
@@ -39,6 +39,8 @@ for program in "${programs[@]}"; do
         done_events=$((done_events + n))
         seed=$((seed + 1))
         rm -rf "$store"
+        # A line per chunk, so that a run stopped early still tells how far it got.
+        echo "$program: $done_events events so far, $games games, $violations violations, $failed failed runs" >&2
     done
     echo "$program: $done_events events, $games games, $violations violations, $failed failed runs, $(( $(date +%s) - start )) s"
     (( violations > 0 || failed > 0 )) && status=1

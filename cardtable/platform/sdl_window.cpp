@@ -67,17 +67,26 @@ void tolerateSendEventToDestroyedWindow()
 }
 #endif
 
-// A window taller than the desktop's usable area starts at its top, so that the menu bar and
-// the title stay reachable (centring would push them off the screen).
-void keepTopOnScreen(SDL_Window* window, int height)
+// A window larger than the desktop's usable area is made smaller, keeping its shape (the
+// picture is scaled when presented and pointer positions are scaled back), and placed at the
+// area's top: the title and the menu bar at the bottom of the window stay on the screen.
+void keepOnScreen(SDL_Window* window, int width, int height)
 {
     const int display = SDL_GetWindowDisplayIndex(window);
     SDL_Rect usable{};
-    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || height <= usable.h)
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0 || usable.w <= 0 || usable.h <= 0 ||
+        (width <= usable.w && height <= usable.h))
         return;
-    int x = 0, y = 0;
-    SDL_GetWindowPosition(window, &x, &y);
-    SDL_SetWindowPosition(window, x, usable.y);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    const int roomW = std::max(1, usable.w - left - right);
+    const int roomH = std::max(1, usable.h - top - bottom);
+    const double scale = std::min({1.0, static_cast<double>(roomW) / width, static_cast<double>(roomH) / height});
+    const int w = std::max(1, static_cast<int>(width * scale));
+    const int h = std::max(1, static_cast<int>(height * scale));
+    SDL_SetWindowSize(window, w, h);
+    SDL_SetWindowPosition(window, usable.x + left + (roomW - w) / 2, usable.y + top);
 }
 
 } // namespace
@@ -124,7 +133,7 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         throw std::runtime_error("cannot open a window: " + error);
     }
-    keepTopOnScreen(window_, height);
+    keepOnScreen(window_, width, height);
     // Keys are only accelerators and box answers here: no input method is wanted.
     SDL_StopTextInput();
     const Image icon = Image::fromPng(
@@ -279,7 +288,9 @@ void SdlWindow::runMessageLoop()
             // Input that arrived during a pause, in the order it came.
             event = deferred_.front();
             deferred_.pop_front();
+            handlingDeferred_ = true;
             handleMainEvent(event);
+            handlingDeferred_ = false;
             continue;
         }
         // Sleeps until something happens: an idle program uses no processor time.
@@ -293,6 +304,10 @@ void SdlWindow::runMessageLoop()
 
 void SdlWindow::runModal(Modal& modal)
 {
+    // A box opened while the window is being created (a round decided by the computer's first
+    // moves) shows the window: a box on a window never shown could not be answered.
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_HIDDEN) != 0)
+        show();
     openPopup_ = -1;
     bool down = false;
     bool dirty = true;
@@ -308,7 +323,13 @@ void SdlWindow::runModal(Modal& modal)
             present(&modal);
         dirty = false;
         SDL_Event event;
-        if (SDL_WaitEvent(&event) == 0) {
+        if (handlingDeferred_ && !deferred_.empty()) {
+            // Typed ahead during a pause, after the input that opened this box: it is the box's
+            // input (left waiting, it would keep open a box the user has already answered).
+            // A box a step opens itself leaves input made during the step for the table.
+            event = deferred_.front();
+            deferred_.pop_front();
+        } else if (SDL_WaitEvent(&event) == 0) {
             modal.cancel();
             break;
         }
@@ -339,6 +360,12 @@ void SdlWindow::runModal(Modal& modal)
             }
             break;
         case SDL_KEYDOWN:
+            // Alt+F4 closes the box in front, as Cancel would; the next one closes the program.
+            if (event.key.keysym.sym == SDLK_F4 && (event.key.keysym.mod & KMOD_ALT) != 0) {
+                modal.cancel();
+                dirty = true;
+                break;
+            }
             switch (event.key.keysym.sym) {
             case SDLK_RETURN:
             case SDLK_KP_ENTER:

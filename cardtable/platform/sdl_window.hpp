@@ -78,6 +78,8 @@ private:
     bool shotSaved_ = false;
     // Taps and keys that arrived during a pause, handled by the main loop afterwards.
     std::deque<SDL_Event> deferred_;
+    // A deferred event is being handled: a box it opens takes the rest of the deferred input.
+    bool handlingDeferred_ = false;
 };
 
 } // namespace ct

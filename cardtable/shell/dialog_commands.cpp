@@ -1,6 +1,8 @@
 // Script commands for an open dialog: each one goes through the dialog's user operations.
 #include "shell/dialog_commands.hpp"
 
+#include "shell/script_commands.hpp"
+
 #include <charconv>
 #include <string>
 
@@ -72,6 +74,13 @@ ScriptRunner::Commands dialogScriptCommands(Dialog& dialog, ScriptRunner& runner
         dialog.draw(frame);
         if (!frame.savePng(line.rest))
             throw ScriptError("shot: cannot write \"" + line.rest + "\"");
+    };
+    // Alt+F4 closes the dialog as Cancel does (a second one, back at the table, quits).
+    commands["key"] = [&dialog](const ScriptLine& line) {
+        expectWords(line, 1, "key alt+f4");
+        if (!parseAltKey(line.words[0]).f4)
+            throw ScriptError("while a dialog is open, key takes only alt+f4, not \"" + line.words[0] + "\"");
+        report(dialog.cancel());
     };
     // Quitting ends the whole run from inside a dialog, which closes as by Cancel.
     commands["quit"] = [&dialog, &runner](const ScriptLine& line) {
