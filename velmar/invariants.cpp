@@ -161,4 +161,26 @@ std::vector<std::string> consistencyViolations(const VelmarState& s)
     return out;
 }
 
+std::vector<std::string> starterViolations(const VelmarState& s)
+{
+    auto lowestTrump = [&](std::initializer_list<const ct::CardSet*> sets) {
+        int lowest = 0;
+        for (const ct::CardSet* set : sets)
+            for (const ct::Card& card : set->cards)
+                if (card.suit == s.trumpSuit() && (lowest == 0 || card.rank < lowest))
+                    lowest = card.rank;
+        return lowest;
+    };
+    bool computerStarts = s.nextStarter == 1;
+    if (s.nextStarter == -1) {
+        const int computer = lowestTrump({&s.computerHand, &s.computerRow});
+        const int human = lowestTrump({&s.humanHand, &s.humanRow});
+        computerStarts = computer != 0 && (human == 0 || computer < human);
+    }
+    if (computerStarts == (s.computerAttacks == 1))
+        return {};
+    return {std::string(computerStarts ? "the human" : "the computer") + " opened the deal, nextStarter " +
+            std::to_string(s.nextStarter) + " names the other"};
+}
+
 } // namespace velmar

@@ -17,4 +17,9 @@ std::vector<std::string> positionViolations(const VelmarState& s);
 // attack, added cards match a rank on the table, rows within the defender's hand).
 std::vector<std::string> consistencyViolations(const VelmarState& s);
 
+// Right after a deal has made its first move: whether the right player made it. The winner of
+// the last game opens; before any game is won, the holder of the lower trump (the human when
+// the computer holds none). The computer's opening card counts among the cards it was dealt.
+std::vector<std::string> starterViolations(const VelmarState& s);
+
 } // namespace velmar

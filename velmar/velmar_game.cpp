@@ -74,6 +74,10 @@ void VelmarGame::windowCreated()
 void VelmarGame::gameMessage(int code)
 {
     flow_->gameStep(code);
+    // The deal's first move has been made (the computer's opening runs inside the step): the
+    // opener is checked now and reported with every later check until the next deal.
+    if (code == step::newDeal)
+        starterViolations_ = starterViolations(state_);
 }
 
 void VelmarGame::newGame()
@@ -129,7 +133,9 @@ void VelmarGame::load(const nlohmann::json& fields)
 
 std::vector<std::string> VelmarGame::consistencyViolations() const
 {
-    return velmar::consistencyViolations(state_);
+    auto out = velmar::consistencyViolations(state_);
+    out.insert(out.end(), starterViolations_.begin(), starterViolations_.end());
+    return out;
 }
 
 std::vector<ct::FocusStop> VelmarGame::focusStops() const

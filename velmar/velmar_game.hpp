@@ -61,6 +61,7 @@ private:
     ct::Shell* shell_ = nullptr;
     std::unique_ptr<TurnFlow> flow_;
     ct::CLPA gameTypeNames_;
+    std::vector<std::string> starterViolations_;   // of the current deal's opening move
 };
 
 } // namespace velmar

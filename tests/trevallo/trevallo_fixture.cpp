@@ -7,7 +7,6 @@
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
 
-#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
@@ -52,22 +51,6 @@ void StateTest::SetUp()
     ct::setMainWindow(nullptr);
     state = std::make_unique<trevallo::TrevalloState>();
     trevallo::setUpSets(s(), 0);
-}
-
-TestWindow::TestWindow() : HeadlessWindow(ct::pocketGeometry(96), {})
-{
-    setSink([this](const nlohmann::json& event) {
-        if (event.value("event", "") == "msgbox")
-            boxes.push_back(event.value("text", ""));
-    });
-}
-
-std::intptr_t TestWindow::sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
-{
-    deepest = std::max(deepest, ++depth);
-    const std::intptr_t result = HeadlessWindow::sendMessage(message, wParam, lParam);
-    --depth;
-    return result;
 }
 
 Program::Program()

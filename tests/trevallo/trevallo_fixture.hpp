@@ -5,6 +5,7 @@
 #include "trevallo/game_state.hpp"
 #include "trevallo/trevallo_game.hpp"
 
+#include "platform/density.hpp"
 #include "platform/headless_window.hpp"
 #include "shell/program_shell.hpp"
 #include "shell/settings_store.hpp"
@@ -37,21 +38,11 @@ protected:
     trevallo::TrevalloState& s() { return *state; }
 };
 
-// The headless window at 96 dpi; it records message boxes and how deeply messages nest.
-class TestWindow : public ct::HeadlessWindow {
-public:
-    TestWindow();
-    std::intptr_t sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
-    std::vector<std::string> boxes;
-    int depth = 0;
-    int deepest = 0;
-};
-
 struct Program {
     Program();
     std::filesystem::path dir;
     std::unique_ptr<ct::SettingsStore> store;
-    TestWindow window;
+    ct::HeadlessWindow window{ct::pocketGeometry(96), {}};
     trevallo::TrevalloGame game;
     std::unique_ptr<ct::ProgramShell> shell;
     ~Program();

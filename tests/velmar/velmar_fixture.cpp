@@ -9,7 +9,6 @@
 #include "cards/status_line.hpp"
 #include "platform/density.hpp"
 
-#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
@@ -24,14 +23,6 @@ TestWindow::TestWindow() : HeadlessWindow(ct::pocketGeometry(96), {})
         if (onBox)
             onBox();
     });
-}
-
-std::intptr_t TestWindow::sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam)
-{
-    deepest = std::max(deepest, ++depth);
-    const std::intptr_t result = HeadlessWindow::sendMessage(message, wParam, lParam);
-    --depth;
-    return result;
 }
 
 TempDir::TempDir()

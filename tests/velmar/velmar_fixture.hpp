@@ -34,17 +34,12 @@ inline ct::Card card(int suit, int rank)
 }
 
 // The headless window at 96 dpi. It keeps the message boxes it showed (answered from its queue:
-// OK, or Yes for a question, when the queue is empty), runs `onBox` as each one is shown, and
-// counts how deeply sent messages nest.
+// OK, or Yes for a question, when the queue is empty) and runs `onBox` as each one is shown.
 class TestWindow : public ct::HeadlessWindow {
 public:
     TestWindow();
-    std::intptr_t sendMessage(unsigned message, std::uintptr_t wParam, std::intptr_t lParam) override;
-
     std::vector<nlohmann::json> boxes;
     std::function<void()> onBox;
-    int depth = 0;
-    int deepest = 0;
 };
 
 // A fresh directory, removed with everything in it when the owner goes.

@@ -1,9 +1,8 @@
-# Zembrola: the desk, the rules, the computer player and whole games played in-process.
+# Zembrola: the desk, the rules and the computer player.
 add_unit_tests(zembrola_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/game_test.cpp
   LIBS zembrola_game)
 
 # The built program at random: taps, New and the boxes, every invariant checked after each event.

@@ -1,24 +1,17 @@
-// Shared set-up for the Zembrola tests: bare states for the rules and the computer player, and
-// the whole program on the headless window.
+// Shared set-up for the Zembrola tests: bare states for the rules and the computer player.
 #pragma once
 
 #include "zembrola/game_state.hpp"
 #include "zembrola/zembrola_game.hpp"
 
 #include "cards/card_style.hpp"
-#include "platform/density.hpp"
 #include "platform/window_base.hpp"
 #include "cards/random.hpp"
 #include "cards/status_line.hpp"
-#include "platform/headless_window.hpp"
-#include "shell/program_shell.hpp"
-#include "shell/settings_store.hpp"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
-#include <string>
 #include <utility>
 #include <vector>
 
@@ -87,80 +80,5 @@ protected:
     std::unique_ptr<zembrola::ZembrolaState> state;
     zembrola::ZembrolaState& s() { return *state; }
 };
-
-// The program as the shell starts it, its settings in a fresh directory; message boxes are
-// answered with OK and their texts kept.
-struct Program {
-    explicit Program(const std::filesystem::path& dir)
-        : store(dir / "registry.sqlite3"), window(ct::pocketGeometry(96), {}), shell(game, window, store, true)
-    {
-        window.setSink([this](const nlohmann::json& event) {
-            if (event.value("event", "") == "msgbox")
-                boxes.push_back(event.value("text", ""));
-        });
-        shell.startUp(false);
-        shell.createWindow();
-    }
-    ct::SettingsStore store;
-    ct::HeadlessWindow window;
-    zembrola::ZembrolaGame game;
-    ct::ProgramShell shell;
-    std::vector<std::string> boxes;
-};
-
-class GameTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        prepareFramework();
-        dir = std::filesystem::path(::testing::TempDir()) /
-              ("zembrola-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(dir);
-        program = std::make_unique<Program>(dir);
-    }
-    void TearDown() override
-    {
-        program.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(dir, ignored);
-    }
-    zembrola::ZembrolaGame& game() { return program->game; }
-    zembrola::ZembrolaState& s() { return program->game.gameState(); }
-    // Taps the centre of a design rectangle, stylus down then up.
-    void tap(const ct::Rect& design);
-    // Taps the card of the human's hand with this suit and rank.
-    void tapCard(int suit, int rank);
-    std::string status() const
-    {
-        const char* text = ct::statusLine().text();
-        return text != nullptr ? text : "";
-    }
-    std::filesystem::path dir;
-    std::unique_ptr<Program> program;
-};
-
-inline void GameTest::tap(const ct::Rect& design)
-{
-    const ct::Rect r = ct::scaleRect(design);
-    const int x = (r.left + r.right) / 2;
-    const int y = (r.top + r.bottom) / 2;
-    game().stylusDown(x, y);
-    game().stylusUp(x, y);
-}
-
-inline void GameTest::tapCard(int suit, int rank)
-{
-    for (const ct::Card& card : s().humanHand.cards) {
-        if (card.suit == suit && card.rank == rank) {
-            const int x = card.bounds.left + card.width / 2;
-            const int y = card.bounds.top + card.height / 2;
-            game().stylusDown(x, y);
-            game().stylusUp(x, y);
-            return;
-        }
-    }
-    ADD_FAILURE() << "no card " << suit << "/" << rank << " in the human's hand";
-}
 
 } // namespace zembrola_test
