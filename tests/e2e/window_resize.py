@@ -15,6 +15,12 @@ x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_
                         ctypes.c_ulong, ctypes.c_int]
 
 
+# A window not shown yet cannot be read: the request fails and the reading is tried again.
+failed = []
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda dpy, error: failed.append(1) or 0)
+x.XSetErrorHandler(ERROR_HANDLER)
+
+
 class XImage(ctypes.Structure):
     _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int), ("format", ctypes.c_int),
                 ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
@@ -35,7 +41,11 @@ def grab(d, win, w, h):
     32-bit little-endian pixels, as Xvfb's 24-bit screen has."""
     if d.geometry(win)[2:] != (w, h):
         return None
+    failed.clear()
     image = x.XGetImage(d.dpy, ctypes.c_ulong(win), 0, 0, w, h, ctypes.c_ulong(0xFFFFFFFF), 2)   # ZPixmap
+    x.XSync(d.dpy, 0)
+    if failed or not image:
+        return None
     im = XImage.from_address(image)
     raw = ctypes.string_at(im.data, im.bytes_per_line * h)
     x.XDestroyImage.argtypes = [ctypes.c_void_p]
@@ -94,7 +104,7 @@ def main():
                      for cx, cy in centres))(grab(d, win, width, height)))
             pick = 3 + k
             d.click(win, *centres[pick])
-            wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: [
+            wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: p is not None and [
                 p[cy][cx] == grey for cx, cy in centres] == [i == pick for i in range(7)])(grab(d, win, width, height)))
             if os.environ.get("SHOTS"):
                 save_png(os.path.join(os.environ["SHOTS"], "resized-%d.png" % dpi), grab(d, win, width, height))
