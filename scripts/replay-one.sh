@@ -75,7 +75,8 @@ if (( resized )); then
     for (( i = 0; i < ${#args[@]}; i++ )); do
         [[ "${args[i]}" == --dpi ]] && dpi=${args[i+1]}
     done
-    other=$(( dpi == 96 ? 192 : 96 ))
+    # Not a multiple of 96, so that a place kept in proportion instead of laid out again is off.
+    other=$(( dpi == 150 ? 96 : 150 ))
     pixels() { echo "$(( ($1 * 240 + 48) / 96 )) $(( ($1 * 320 + 48) / 96 ))"; }
     if grep -q -E '^shot ' "$script"; then
         play "${args[@]}"

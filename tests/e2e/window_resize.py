@@ -89,7 +89,7 @@ def main():
         dpi = fitting(1024, 768)
         wait_for("the window at the density that fits the screen",
                  lambda: d.geometry(win)[2:] == (scaled(dpi, 240), scaled(dpi, 320)))
-        white, grey, green = (255, 255, 255), (200, 200, 200), (0, 150, 0)
+        white, grey, green, border = (255, 255, 255), (200, 200, 200), (0, 150, 0), (96, 96, 96)
         for k, (width, height) in enumerate([(700, 500), (1000, 700)]):
             # At the screen's corner, so that the whole window can be read back.
             x.XMoveResizeWindow(d.dpy, ctypes.c_ulong(win), 0, 0, ctypes.c_uint(width), ctypes.c_uint(height))
@@ -97,11 +97,14 @@ def main():
             dpi = fitting(width, height)
             left, top = (width - scaled(dpi, 240)) // 2, (height - scaled(dpi, 320)) // 2
             centres = card_centres(dpi, left, top)
-            # Laid out again: the backdrop left of the table, the table's own green inside it, a
-            # card face at each new place (none of them selected yet: a click selects one at a time).
-            wait_for("the table laid out at %d dpi" % dpi, lambda: (lambda p: p is not None and p[top + 5][left // 2] == green and
-                     p[top + 2][left + scaled(dpi, 120)] == green and all(p[cy][cx] in (white, grey)
-                     for cx, cy in centres))(grab(d, win, width, height)))
+            bar = top + scaled(dpi, 320) - scaled(dpi, 26)
+
+            # Laid out again: the menu bar (its top border) starts right below the table and no
+            # further left than it (the backdrop beside it), a card face at each new place.
+            def laid_out(p):
+                return p is not None and p[bar - 1][left + 2] == green and p[bar][left + 2] == border and \
+                    p[bar][left - 1] == green and all(p[cy][cx] in (white, grey) for cx, cy in centres)
+            wait_for("the table laid out at %d dpi" % dpi, lambda: laid_out(grab(d, win, width, height)))
             pick = 3 + k
             d.click(win, *centres[pick])
             wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: p is not None and [
