@@ -17,7 +17,8 @@ x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_
 
 # A window not shown yet cannot be read: the request fails and the reading is tried again.
 failed = []
-ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(lambda dpy, error: failed.append(1) or 0)
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)(
+    lambda dpy, error: failed.append(1) or 0)
 x.XSetErrorHandler(ERROR_HANDLER)
 
 
