@@ -1,10 +1,39 @@
 // Card: construction at the program's card size, placement, invalidation and hit testing.
 #include "cards/card.hpp"
 
+#include "cards/card_set.hpp"
+
 #include "cards/card_style.hpp"
 #include "platform/density.hpp"
 
 namespace ct {
+
+template <class T>
+detail::LiveList<T>*& detail::LiveList<T>::head()
+{
+    static LiveList* first = nullptr;
+    return first;
+}
+
+template <class T>
+void detail::LiveList<T>::link()
+{
+    next_ = head();
+    if (next_ != nullptr)
+        next_->prev_ = this;
+    head() = this;
+}
+
+template <class T>
+void detail::LiveList<T>::unlink()
+{
+    (prev_ != nullptr ? prev_->next_ : head()) = next_;
+    if (next_ != nullptr)
+        next_->prev_ = prev_;
+}
+
+template class detail::LiveList<Card>;
+template class detail::LiveList<CardSet>;
 
 Card::Card()
     : height(scaleY(cardStyle().designHeight)), width(scaleX(cardStyle().designWidth))

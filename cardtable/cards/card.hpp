@@ -3,15 +3,52 @@
 
 #include "platform/geometry.hpp"
 
+#include <vector>
+
 namespace ct {
 
 class Canvas;
+
+namespace detail {
+
+// Links every live object of T into one list, so that a change of screen density can reach
+// each of them without the programs keeping lists of their own. A copy joins the list as an
+// object of its own; assignment copies values and leaves the links alone.
+template <class T>
+class LiveList {
+public:
+    LiveList() { link(); }
+    LiveList(const LiveList&) { link(); }
+    LiveList& operator=(const LiveList&) { return *this; }
+    ~LiveList() { unlink(); }
+
+    // Every live object, newest first; taken before the caller changes any of them.
+    static std::vector<T*> all()
+    {
+        std::vector<T*> out;
+        for (LiveList* p = head(); p != nullptr; p = p->next_)
+            out.push_back(static_cast<T*>(p));
+        return out;
+    }
+
+private:
+    // Out of line (card.cpp): the list head is one per type, and a compiler that inlined
+    // them into a swap would take the temporary's link for a dangling pointer.
+    static LiveList*& head();
+    void link();
+    void unlink();
+
+    LiveList* prev_ = nullptr;
+    LiveList* next_ = nullptr;
+};
+
+} // namespace detail
 
 // Suits: 1 diamonds, 2 hearts (red), 3 clubs, 4 spades (black). -1 marks "no card".
 enum Suit : int { noSuit = -1, diamonds = 1, hearts = 2, clubs = 3, spades = 4 };
 inline bool isRedSuit(int suit) { return suit == diamonds || suit == hearts; }
 
-struct Card {
+struct Card : detail::LiveList<Card> {
     // Built with the program's card size scaled to the screen density (cardStyle(), layout.hpp).
     Card();
 

@@ -1,6 +1,8 @@
 // CardSet: sorting, placement, moving and selecting the cards of one hand, row or pile.
 #include "cards/card_set.hpp"
 
+#include "platform/density.hpp"
+
 #include "cards/card_style.hpp"
 
 #include <algorithm>
@@ -121,6 +123,46 @@ void CardSet::place()
         card.moveTo(originX + step * inRow, y);
         ++column;
         ++inRow;
+    }
+}
+
+void CardSet::rescaleAll(int from, int to)
+{
+    auto rescale = [from, to](int& pixels) { pixels = rescalePixels(pixels, from, to); };
+    for (Card* card : Card::all()) {
+        rescale(card->width);
+        rescale(card->height);
+        if (card->x != -1 || card->y != -1) {
+            rescale(card->x);
+            rescale(card->y);
+            card->bounds = Rect{card->x, card->y, card->x + card->width, card->y + card->height};
+        } else {
+            rescale(card->bounds.left);
+            rescale(card->bounds.top);
+            rescale(card->bounds.right);
+            rescale(card->bounds.bottom);
+        }
+    }
+    for (CardSet* set : CardSet::all()) {
+        rescale(set->originX);
+        rescale(set->originY);
+        rescale(set->cardWidth);
+        rescale(set->cardHeight);
+        if (set->originX < 0 || set->originY < 0)
+            continue;
+        // Only what the set had placed is placed again: a card it holds unplaced (appended
+        // without a relayout) stays so, as taps and drawing skip it.
+        std::vector<bool> placed;
+        for (const Card& card : set->cards)
+            placed.push_back(card.x != -1 && card.y != -1);
+        const std::vector<Card> before = set->cards;
+        set->place();
+        for (std::size_t i = 0; i < set->cards.size(); ++i)
+            if (!placed[i]) {
+                set->cards[i].x = before[i].x;
+                set->cards[i].y = before[i].y;
+                set->cards[i].bounds = before[i].bounds;
+            }
     }
 }
 

@@ -11,7 +11,7 @@ class Canvas;
 
 // Indices returned to callers are 1-based; 0 means none.
 // Every change re-sorts, re-places and invalidates the whole set: sets are small.
-class CardSet {
+class CardSet : public detail::LiveList<CardSet> {
 public:
     CardSet() = default;
     virtual ~CardSet();
@@ -67,6 +67,11 @@ public:
     int toggleAt(int x, int y);
     int pickAt(int x, int y);
     int selectOnlyAt(int x, int y);
+
+    // Every card and set now alive, laid out at density `from`, moved and sized for density `to`:
+    // sizes and places given in design units scale exactly, each set's placed cards are placed
+    // again from its origin. Run when the window changes density; the caller repaints.
+    static void rescaleAll(int from, int to);
 
 protected:
     void sortByMode();

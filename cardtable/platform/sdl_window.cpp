@@ -3,6 +3,7 @@
 #include "platform/sdl_window.hpp"
 
 #include "platform/chrome.hpp"
+#include "platform/density.hpp"
 
 #include "platform/help_launcher.hpp"
 #include "platform/message_box.hpp"
@@ -92,8 +93,8 @@ void keepOnScreen(SDL_Window* window, int width, int height)
 } // namespace
 
 SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps,
-                     const WindowIdentity& identity)
-    : WindowBase(geometry), doubleTaps_(doubleTaps)
+                     const WindowIdentity& identity, bool fitDisplay)
+    : WindowBase(geometry), doubleTaps_(doubleTaps), fitDisplay_(fitDisplay)
 {
     // The X11 class and the Wayland app id tie the window to its desktop entry; read when the
     // video subsystem starts. A user's own setting wins.
@@ -123,11 +124,16 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
     }
     if (driver && (SDL_strcmp(driver, "x11") == 0 || SDL_strcmp(driver, "offscreen") == 0))
         SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    const int width = geometry.client.width;
-    const int height = geometry.client.height + geometry.menuBarHeight;
+    SDL_Rect usable{};
+    if (fitDisplay_ && SDL_GetDisplayUsableBounds(0, &usable) == 0) {
+        // Nothing has been laid out yet: the geometry is simply replaced before the procedure exists.
+        changeDensity(densityToFit(usable.w, usable.h));
+    }
+    const int width = WindowBase::geometry().client.width;
+    const int height = WindowBase::geometry().client.height + WindowBase::geometry().menuBarHeight;
     const std::string titleText(title);
     window_ = SDL_CreateWindow(titleText.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                               SDL_WINDOW_HIDDEN);
+                               SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window_) {
         const std::string error = SDL_GetError();
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
@@ -140,8 +146,40 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         resourceData(identity.iconResource.empty() ? "icon101_32.png" : identity.iconResource));
     if (!icon.empty())
         SDL_SetWindowIcon(window_, icon.surface());
-    frame_ = std::make_unique<Canvas>(width, height);
-    menuFont_ = Font::open(9, geometry.dpi, false);
+    // A window that follows its size never goes below the smallest density it chooses; a fixed
+    // density keeps its whole table.
+    const WindowGeometry smallest = pocketGeometry(fitDisplay_ ? lowestFittedDensity : WindowBase::geometry().dpi);
+    SDL_SetWindowMinimumSize(window_, smallest.client.width, smallest.client.height + smallest.menuBarHeight);
+    geometryChanged();
+}
+
+void SdlWindow::geometryChanged()
+{
+    frame_ = std::make_unique<Canvas>(geometry().client.width, geometry().client.height + geometry().menuBarHeight);
+    menuFont_ = Font::open(9, geometry().dpi, false);
+    openPopup_ = -1;
+    hoverItem_ = -1;
+    presentPending_ = true;
+}
+
+void SdlWindow::frameOffset(int& x, int& y) const
+{
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    // Centred in a larger window; in a smaller one (a window manager that insists) the top-left
+    // part shows, so the table's corner and its first cards stay in reach.
+    x = std::max(0, (w - frame_->width()) / 2);
+    y = std::max(0, (h - frame_->height()) / 2);
+}
+
+void SdlWindow::followWindowSize()
+{
+    resizePending_ = false;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(window_, &w, &h);
+    if (fitDisplay_ && w > 0 && h > 0)
+        changeDensity(densityToFit(w, h));
+    presentPending_ = true;
 }
 
 SdlWindow::~SdlWindow()
@@ -168,14 +206,10 @@ void SdlWindow::titleChanged()
 
 void SdlWindow::framePoint(int windowX, int windowY, int& x, int& y) const
 {
-    int w = 0, h = 0;
-    SDL_GetWindowSize(window_, &w, &h);
-    x = windowX;
-    y = windowY;
-    if (w > 0 && h > 0 && (w != frame_->width() || h != frame_->height())) {
-        x = windowX * frame_->width() / w;
-        y = windowY * frame_->height() / h;
-    }
+    int left = 0, top = 0;
+    frameOffset(left, top);
+    x = windowX - left;
+    y = windowY - top;
 }
 
 // ---- events ----
@@ -212,7 +246,10 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
             sendMessage(msg::close, 0, 0);
             break;
         case SDL_WINDOWEVENT_EXPOSED:
+            presentPending_ = true;
+            break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            resizePending_ = true;
             presentPending_ = true;
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
@@ -249,7 +286,8 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
         int x = 0, y = 0;
         framePoint(event.button.x, event.button.y, x, y);
         if (event.type == SDL_MOUSEBUTTONDOWN) {
-            if (y >= geometry().client.height)
+            // The backdrop around the table takes no taps.
+            if (x < 0 || y < 0 || x >= geometry().client.width || y >= geometry().client.height)
                 return;
             stylusIsDown_ = true;
             // The second click of a pair arrives as a double tap where the program asks for
@@ -274,6 +312,10 @@ void SdlWindow::runMessageLoop()
             sendMessage(msg::close, 0, 0);
             continue;
         }
+        // The table follows a new window size here, between steps, never while one runs (a
+        // pause or a box): the cards are then where the program has finished putting them.
+        if (resizePending_ && !stylusIsDown_)
+            followWindowSize();
         if (paintIfInvalid())
             presentPending_ = true;
         if (presentPending_)
@@ -342,6 +384,8 @@ void SdlWindow::runModal(Modal& modal)
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE)
                 quitPending_ = true;
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                resizePending_ = true;
             dirty = true;
             break;
         case SDL_MOUSEBUTTONDOWN:
@@ -449,9 +493,12 @@ void SdlWindow::pause(int milliseconds)
             case SDL_WINDOWEVENT_CLOSE:
                 quitPending_ = true;
                 break;
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+                resizePending_ = true;
+                present(nullptr);
+                break;
             case SDL_WINDOWEVENT_EXPOSED:
             case SDL_WINDOWEVENT_MOVED:
-            case SDL_WINDOWEVENT_SIZE_CHANGED:
             case SDL_WINDOWEVENT_SHOWN:
             case SDL_WINDOWEVENT_RESTORED:
                 present(nullptr);
@@ -491,10 +538,14 @@ void SdlWindow::present(Modal* modal)
         return;
     SDL_Surface* source = frame_->surface();
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    if (target->w == source->w && target->h == source->h)
-        SDL_BlitSurface(source, nullptr, target, nullptr);
-    else
-        SDL_BlitScaled(source, nullptr, target, nullptr);
+    int left = 0, top = 0;
+    frameOffset(left, top);
+    if (target->w != source->w || target->h != source->h) {
+        const Color color = backdrop();
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, color.r, color.g, color.b));
+    }
+    SDL_Rect place{left, top, source->w, source->h};
+    SDL_BlitSurface(source, nullptr, target, &place);
     SDL_UpdateWindowSurface(window_);
 }
 

@@ -23,8 +23,12 @@ struct WindowIdentity {
 class SdlWindow : public WindowBase {
 public:
     // Opens the window, hidden until show(). Throws std::runtime_error when there is no display.
+    // With `fitDisplay` the density is not the geometry's but the largest at which the window fits
+    // the display's usable area (geometry().dpi tells which), and a resized window lays the table
+    // out again at the largest density that fits; otherwise the density stays as given. Either
+    // way the spare area of a larger window is filled with the backdrop around the table.
     SdlWindow(const WindowGeometry& geometry, std::string_view title, bool doubleTaps,
-              const WindowIdentity& identity = {});
+              const WindowIdentity& identity = {}, bool fitDisplay = false);
     ~SdlWindow() override;
 
     void show();
@@ -47,10 +51,15 @@ public:
 
 protected:
     void titleChanged() override;
+    void geometryChanged() override;
 
 private:
-    // Frame coordinates of an event, in case the window was given another size than asked for.
+    // Frame coordinates of a window point: the frame sits centred in a larger window.
     void framePoint(int windowX, int windowY, int& x, int& y) const;
+    // Where the frame's top-left corner lies in the window.
+    void frameOffset(int& x, int& y) const;
+    // After a resize, at a point where no step or box is running: the density that fits.
+    void followWindowSize();
     void handleMainEvent(const SDL_Event& event);
     bool handleMenuEvent(const SDL_Event& event);
     void handleAltKey(const SDL_Event& event);
@@ -69,6 +78,8 @@ private:
     std::unique_ptr<Canvas> frame_;
     Font menuFont_;
     bool doubleTaps_ = true;
+    bool fitDisplay_ = false;
+    bool resizePending_ = false;
     bool stylusIsDown_ = false;
     bool quitPending_ = false;
     bool presentPending_ = true;

@@ -21,6 +21,7 @@ inline constexpr unsigned close = 0x0010;
 inline constexpr unsigned settingChange = 0x001A;
 inline constexpr unsigned keyDown = 0x0100;      // wParam = virtual key (vk::), lParam 1 = Shift held
 inline constexpr unsigned command = 0x0111;       // wParam low word = command id
+inline constexpr unsigned dpiChanged = 0x02E0;    // wParam = the new density; 0 back refuses it
 inline constexpr unsigned stylusDown = 0x0201;    // lParam = x | y << 16
 inline constexpr unsigned stylusUp = 0x0202;
 inline constexpr unsigned doubleTap = 0x0203;

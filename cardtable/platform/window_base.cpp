@@ -40,6 +40,29 @@ int WindowBase::runDialog(Dialog& dialog)
     return dialog.result();
 }
 
+bool WindowBase::changeDensity(int dpi)
+{
+    if (dpi == geometry_.dpi)
+        return true;
+    if (dpi <= 0 || destroyed_ || painting_)
+        return false;
+    const WindowGeometry before = geometry_;
+    geometry_ = pocketGeometry(dpi);
+    auto previous = std::move(canvas_);
+    canvas_ = std::make_unique<Canvas>(geometry_.client.width, geometry_.client.height);
+    invalid_ = false;
+    // Before the procedure is connected nothing has been laid out: there is nothing to ask.
+    if (procedure_ && sendMessage(msg::dpiChanged, static_cast<std::uintptr_t>(dpi), 0) == 0) {
+        geometry_ = before;
+        canvas_ = std::move(previous);
+        invalidateAll();
+        return false;
+    }
+    geometryChanged();
+    invalidateAll();
+    return true;
+}
+
 bool WindowBase::translateAccelerator(const AltKey& key)
 {
     if (destroyed_ || !accelerators_)

@@ -35,7 +35,7 @@ struct AltKey {
     char character = 0;    // the character the key types ('/'), 0 when none
 };
 
-// Pixel sizes of the window, fixed for the whole run.
+// Pixel sizes of the window at its density; they change only with the density.
 struct WindowGeometry {
     int dpi = 96;
     Size client;            // the table
@@ -76,6 +76,14 @@ public:
     const MenuBar& menuBar() const { return menuBar_; }
 
     const WindowGeometry& geometry() const { return geometry_; }
+    // Lays the window out at another density: the client canvas takes the new size and
+    // msg::dpiChanged lets the program follow. False, with nothing changed, when the program
+    // refuses it. The same density is accepted at once; before the procedure is connected the
+    // new geometry is simply taken.
+    bool changeDensity(int dpi);
+    // The colour around the table when the window is larger than the table (the table colour).
+    void setBackdrop(Color color) { backdrop_ = color; }
+    Color backdrop() const { return backdrop_; }
     // The off-screen picture of the client area that msg::paint draws into.
     Canvas& canvas() { return *canvas_; }
     const Canvas& canvas() const { return *canvas_; }
@@ -106,6 +114,8 @@ public:
 protected:
     // The title changed (the backend shows or reports it).
     virtual void titleChanged() {}
+    // The geometry changed with the density (the backend resizes what it draws around the table).
+    virtual void geometryChanged() {}
 
 private:
     WindowGeometry geometry_;
@@ -114,6 +124,7 @@ private:
     std::function<bool(const AltKey&)> accelerators_;
     MenuBar menuBar_;
     std::string title_;
+    Color backdrop_{0, 150, 0};
     bool invalid_ = false;
     Rect invalidArea_{};
     bool painting_ = false;

@@ -76,7 +76,7 @@ CommandLineResult parseCommandLine(const std::vector<std::string>& args)
                 fail("--dpi needs a whole number from " + std::to_string(minimumDpi) + " to " +
                      std::to_string(maximumDpi) + ", not \"" + text + "\"");
             else
-                o.dpi = static_cast<int>(*n);
+                o.dpi = static_cast<int>(*n), o.dpiGiven = true;
         } else if (name == "--seed") {
             if (!value(text))
                 break;
@@ -151,7 +151,8 @@ const std::vector<OptionHelp>& optionHelp()
     static const std::vector<OptionHelp> options = {
         {"--dpi", "N",
          "screen density, " + std::to_string(minimumDpi) + " to " + std::to_string(maximumDpi) +
-             " (default 192: a 480 x 640 window)"},
+             " (default: the largest at which the window fits the screen, at least 96; resizing the window"
+             " then lays the table out again; 192 with --headless)"},
         {"--seed", "N", "deal from a fixed seed (1 to 2147483647) instead of the clock"},
         {"--config-dir", "DIR", "where the settings database lives (also QV_CONFIG_DIR)"},
         {"--headless", "", "no window: run a script, one JSON event per output line"},

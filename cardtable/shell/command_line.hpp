@@ -9,7 +9,8 @@
 namespace ct {
 
 struct CommandLine {
-    int dpi = 192;
+    int dpi = 192;                  // headless, or the window's when --dpi is given
+    bool dpiGiven = false;          // false: the window takes the density that fits the display
     std::int32_t seed = 0;          // 0: the clock seeds the deal
     std::string configDir;          // empty: the environment or the default place
     bool headless = false;

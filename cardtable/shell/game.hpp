@@ -84,6 +84,10 @@ public:
     virtual void doubleTap(int /*x*/, int /*y*/) {}
     // Paints the table over the background fill.
     virtual void drawTable(Canvas& canvas) = 0;
+    // The screen density changed and every card and card set has been moved and sized for it
+    // (design places scale exactly, sets are placed again). Only a game that keeps pixel values
+    // of its own beside its cards needs to do anything here; the table is repainted after.
+    virtual void densityChanged() {}
     // Window destruction: empty the card sets.
     virtual void tearDown() {}
 

@@ -2,6 +2,7 @@
 #include "shell/program_shell.hpp"
 
 #include "cards/card_render.hpp"
+#include "cards/card_set.hpp"
 #include "cards/status_line.hpp"
 #include "platform/density.hpp"
 
@@ -97,8 +98,7 @@ void ProgramShell::startUp(bool showComputerHand)
 
     createDrawingResources();
     resourcesCreated_ = true;
-    for (int resource : info.buttonIcons)
-        buttonIcons_[resource] = loadIcon(resource, scaleX(32));
+    loadButtonIcons();
 
     // One query with one short wait: a locked store cannot hold the window back. What it
     // could not give reads as 0, which no later write of a count can make smaller (recordWin
@@ -117,6 +117,28 @@ void ProgramShell::startUp(bool showComputerHand)
         *row.variable = row.fromStored ? row.fromStored(stored) : stored;
     }
     game_.startValues(showComputerHand);
+}
+
+void ProgramShell::loadButtonIcons()
+{
+    for (int resource : game_.info().buttonIcons)
+        buttonIcons_[resource] = loadIcon(resource, scaleX(32));
+}
+
+bool ProgramShell::followDensity(int dpi)
+{
+    const int before = screenDensityX();
+    if (dpi <= 0 || !resourcesCreated_)
+        return false;
+    if (dpi == before)
+        return true;
+    setScreenDensity(dpi, dpi);
+    CardSet::rescaleAll(before, dpi);
+    createDrawingResources();
+    loadButtonIcons();
+    game_.densityChanged();
+    window_.invalidateAll();
+    return true;
 }
 
 void ProgramShell::createWindow()
@@ -192,6 +214,7 @@ bool ProgramShell::translateAccelerator(const AltKey& key)
 void ProgramShell::paint()
 {
     Canvas& canvas = window_.canvas();
+    window_.setBackdrop(tableColor(tableColorIndex_));
     canvas.fillRect(Rect{0, 0, canvas.width(), canvas.height()}, tableColor(tableColorIndex_));
     game_.drawTable(canvas);
     if (focus_.shown())
@@ -252,6 +275,8 @@ std::intptr_t ProgramShell::windowProcedure(Window& /*window*/, unsigned message
     case msg::paint:
         paint();
         return 0;
+    case msg::dpiChanged:
+        return followDensity(static_cast<int>(wParam)) ? 1 : 0;
     case msg::command:
         return command(static_cast<int>(wParam & 0xFFFF));
     case msg::stylusDown:

@@ -76,6 +76,9 @@ public:
 
 private:
     void paint();
+    // Fonts, pictures, icons and every card at another density; false when it cannot be had.
+    bool followDensity(int dpi);
+    void loadButtonIcons();
     std::intptr_t command(int id);
     void storeFailure(const std::string& file, const std::string& reason);
 

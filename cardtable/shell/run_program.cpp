@@ -99,7 +99,9 @@ int runWindowed(Game& game, const CommandLine& options, SettingsStore& store)
         const ProgramMetadata metadata = programMetadata(info);
         window = std::make_unique<SdlWindow>(pocketGeometry(options.dpi),
                                              title == info.strings.end() ? info.id : title->second, info.doubleTaps,
-                                             WindowIdentity{metadata.appId, metadata.icon});
+                                             WindowIdentity{metadata.appId, metadata.icon}, !options.dpiGiven);
+        // Without --dpi the window chose the density that fits the display.
+        setScreenDensity(window->geometry().dpi, window->geometry().dpi);
     } catch (const std::exception& error) {
         // Without a window there is nothing to play: say so instead of quietly succeeding.
         std::cerr << info.id << ": " << error.what() << "\n";

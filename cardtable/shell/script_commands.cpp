@@ -1,6 +1,8 @@
 // The commands a headless script gives a program, each acting as the user would.
 #include "shell/script_commands.hpp"
 
+#include "platform/density.hpp"
+
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -178,6 +180,15 @@ void addProgramCommands(ScriptRunner& runner, ProgramShell& shell, HeadlessWindo
             throw ScriptError(std::string("load: ") + error.what());
         }
         window.invalidateAll();
+    });
+    runner.addCommand("resize", [&window](const ScriptLine& line) {
+        // The window made W x H pixels: the table laid out at the largest density that fits.
+        int width = 0, height = 0;
+        parsePoint(line, Size{10000, 10000}, width, height);
+        if (width <= 0 || height <= 0)
+            throw ScriptError("resize needs a width and a height in pixels");
+        if (!window.changeDensity(densityToFit(width, height)))
+            throw ScriptError("resize: the table cannot follow the new size");
     });
     runner.addCommand("quit", [&runner](const ScriptLine&) { runner.end(); });
 }

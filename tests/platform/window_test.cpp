@@ -1,5 +1,7 @@
 // The shared window through its headless backend: invalidation and painting, destruction,
-// titles, pauses and modal layers (message box answers show in every replay's transcript).
+// titles, pauses and modal layers (message box answers show in every replay's transcript), and
+// the density a window of some size takes.
+#include "platform/density.hpp"
 #include "platform/headless_window.hpp"
 
 #include <gtest/gtest.h>
@@ -145,4 +147,40 @@ TEST(HeadlessReports, TitlePauseHelpAndModalLayers)
     window.runModal(driven);
     EXPECT_TRUE(driven.closed);
     EXPECT_FALSE(driven.cancelled);
+}
+
+TEST(WindowDensity, LargestFittingDensityAndExactRescaling)
+{
+    auto scaled = [](int dpi, int n) { return (dpi * n + 48) / 96; };
+    for (int dpi = 96; dpi <= 480; ++dpi) {
+        const int width = scaled(dpi, 240), height = scaled(dpi, 320);
+        ASSERT_EQ(densityToFit(width, height), dpi);
+        if (dpi > 96) {
+            ASSERT_LT(densityToFit(width - 1, height + 100), dpi);
+            ASSERT_LT(densityToFit(width + 100, height - 1), dpi);
+        }
+    }
+    EXPECT_EQ(densityToFit(100, 100), 96);    // never below the smallest density
+    EXPECT_EQ(densityToFit(9000, 9000), 480);
+    // A place laid out at one density lands where laying it out at the other would put it.
+    for (int from : {96, 131, 150, 192, 230, 480})
+        for (int to : {96, 131, 150, 192, 230, 480})
+            for (int n = 0; n <= 320; ++n)
+                ASSERT_EQ(rescalePixels(scaled(from, n), from, to), scaled(to, n)) << from << " " << to << " " << n;
+    EXPECT_EQ(rescalePixels(-1, 96, 192), -1);
+
+    // A program that refuses a density keeps the window as it was; one that takes it gets the new canvas.
+    HeadlessWindow window(pocketGeometry(96), EventSink{});
+    bool accept = false;
+    window.setProcedure([&accept](Window&, unsigned message, std::uintptr_t, std::intptr_t) -> std::intptr_t {
+        return message == msg::dpiChanged && accept ? 1 : 0;
+    });
+    EXPECT_FALSE(window.changeDensity(192));
+    EXPECT_EQ(window.geometry().dpi, 96);
+    EXPECT_EQ(window.canvas().width(), 240);
+    accept = true;
+    EXPECT_TRUE(window.changeDensity(150));
+    EXPECT_EQ(window.canvas().width(), pocketGeometry(150).client.width);
+    EXPECT_EQ(window.canvas().height(), pocketGeometry(150).client.height);
+    EXPECT_TRUE(window.needsPaint());
 }

@@ -4,12 +4,16 @@ add_executable(replay_store ${CMAKE_CURRENT_LIST_DIR}/store_tool.cpp)
 target_link_libraries(replay_store PRIVATE cardtable)
 set_target_properties(replay_store PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/replays)
 
-# add_golden_replay(program path/to/name.script): the CTest test replay.<program>.<name>.
+# add_golden_replay(program path/to/name.script): the CTest test replay.<program>.<name>, and
+# resized.<program>.<name>, the same play with the table laid out again at other densities.
 function(add_golden_replay program script)
   get_filename_component(name ${script} NAME_WE)
   get_filename_component(script ${script} ABSOLUTE BASE_DIR ${CMAKE_SOURCE_DIR})
   add_test(NAME replay.${program}.${name}
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/replay-one.sh $<TARGET_FILE:${program}>
+                   $<TARGET_FILE:replay_store> ${script})
+  add_test(NAME resized.${program}.${name}
+           COMMAND ${CMAKE_SOURCE_DIR}/scripts/replay-one.sh --resized $<TARGET_FILE:${program}>
                    $<TARGET_FILE:replay_store> ${script})
 endfunction()
 
