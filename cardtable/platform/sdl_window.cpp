@@ -69,8 +69,8 @@ void tolerateSendEventToDestroyedWindow()
 #endif
 
 // A window larger than the desktop's usable area is made smaller, keeping its shape (the
-// picture is scaled when presented and pointer positions are scaled back), and placed at the
-// area's top: the title and the menu bar at the bottom of the window stay on the screen.
+// picture is scaled down when presented, see framePlace), and placed at the area's top: the
+// title and the menu bar at the bottom of the window stay on the screen.
 void keepOnScreen(SDL_Window* window, int width, int height)
 {
     const int display = SDL_GetWindowDisplayIndex(window);
@@ -146,9 +146,9 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
         resourceData(identity.iconResource.empty() ? "icon101_32.png" : identity.iconResource));
     if (!icon.empty())
         SDL_SetWindowIcon(window_, icon.surface());
-    // A window that follows its size never goes below the smallest density it chooses; a fixed
-    // density keeps its whole table.
-    const WindowGeometry smallest = pocketGeometry(fitDisplay_ ? lowestFittedDensity : WindowBase::geometry().dpi);
+    // Never smaller than the table at the lowest density; a fixed density shows its table
+    // scaled down in a smaller window.
+    const WindowGeometry smallest = pocketGeometry(lowestFittedDensity);
     SDL_SetWindowMinimumSize(window_, smallest.client.width, smallest.client.height + smallest.menuBarHeight);
     geometryChanged();
 }
@@ -162,14 +162,18 @@ void SdlWindow::geometryChanged()
     presentPending_ = true;
 }
 
-void SdlWindow::frameOffset(int& x, int& y) const
+SDL_Rect SdlWindow::framePlace() const
 {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    // Centred in a larger window; in a smaller one (a window manager that insists) the top-left
-    // part shows, so the table's corner and its first cards stay in reach.
-    x = std::max(0, (w - frame_->width()) / 2);
-    y = std::max(0, (h - frame_->height()) / 2);
+    const int fw = frame_->width(), fh = frame_->height();
+    if (w <= 0 || h <= 0 || (w >= fw && h >= fh))
+        return SDL_Rect{std::max(0, (w - fw) / 2), std::max(0, (h - fh) / 2), fw, fh};   // centred
+    // A window smaller than the table (a fixed density larger than the screen): the whole table
+    // is shown scaled down, keeping its shape, so the menu bar stays in reach.
+    const double scale = std::min(static_cast<double>(w) / fw, static_cast<double>(h) / fh);
+    const int sw = std::max(1, static_cast<int>(fw * scale)), sh = std::max(1, static_cast<int>(fh * scale));
+    return SDL_Rect{(w - sw) / 2, (h - sh) / 2, sw, sh};
 }
 
 void SdlWindow::followWindowSize()
@@ -206,10 +210,10 @@ void SdlWindow::titleChanged()
 
 void SdlWindow::framePoint(int windowX, int windowY, int& x, int& y) const
 {
-    int left = 0, top = 0;
-    frameOffset(left, top);
-    x = windowX - left;
-    y = windowY - top;
+    const SDL_Rect place = framePlace();
+    // Points beside the picture stay outside the frame (negative), whatever the scale.
+    x = windowX < place.x ? -1 : (windowX - place.x) * frame_->width() / place.w;
+    y = windowY < place.y ? -1 : (windowY - place.y) * frame_->height() / place.h;
 }
 
 // ---- events ----
@@ -538,14 +542,15 @@ void SdlWindow::present(Modal* modal)
         return;
     SDL_Surface* source = frame_->surface();
     SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    int left = 0, top = 0;
-    frameOffset(left, top);
+    SDL_Rect place = framePlace();
     if (target->w != source->w || target->h != source->h) {
         const Color color = backdrop();
         SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, color.r, color.g, color.b));
     }
-    SDL_Rect place{left, top, source->w, source->h};
-    SDL_BlitSurface(source, nullptr, target, &place);
+    if (place.w == source->w && place.h == source->h)
+        SDL_BlitSurface(source, nullptr, target, &place);
+    else
+        SDL_BlitScaled(source, nullptr, target, &place);
     SDL_UpdateWindowSurface(window_);
 }
 

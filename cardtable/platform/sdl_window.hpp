@@ -5,6 +5,7 @@
 #include "platform/window_base.hpp"
 
 #include <SDL_events.h>
+#include <SDL_rect.h>
 
 #include <deque>
 #include <memory>
@@ -54,10 +55,11 @@ protected:
     void geometryChanged() override;
 
 private:
-    // Frame coordinates of a window point: the frame sits centred in a larger window.
+    // Frame coordinates of a window point: the frame sits centred in a larger window, scaled
+    // down in a smaller one.
     void framePoint(int windowX, int windowY, int& x, int& y) const;
-    // Where the frame's top-left corner lies in the window.
-    void frameOffset(int& x, int& y) const;
+    // Where the table's picture goes in the window, and at what size.
+    SDL_Rect framePlace() const;
     // After a resize, at a point where no step or box is running: the density that fits.
     void followWindowSize();
     void handleMainEvent(const SDL_Event& event);
