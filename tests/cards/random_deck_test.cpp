@@ -1,4 +1,4 @@
-// The generator against an independent reference, its seeding, and dealing from the pack.
+// The generator at the ends of its seed range, its seeding, and dealing from the pack.
 #include "cards/deck.hpp"
 #include "cards/random.hpp"
 #include "fakes.hpp"
@@ -12,39 +12,6 @@ using cards_test::CardsTest;
 
 namespace {
 
-// The combined generator written straight from its description with 64-bit modular
-// arithmetic, sharing no code with the program's version.
-class ReferenceGenerator {
-public:
-    explicit ReferenceGenerator(std::int64_t seed)
-    {
-        s1 = seed < 0 ? -seed : (seed == 0 ? 1 : seed);
-        s2 = s1;
-        for (int j = 39; j >= 0; --j) {
-            s1 = 40014 * s1 % 2147483563;
-            if (j < 32)
-                v[j] = s1;
-        }
-        y = v[0];
-    }
-    float next()
-    {
-        s1 = 40014 * s1 % 2147483563;
-        s2 = 40692 * s2 % 2147483399;
-        const std::int64_t j = y / 67108862;
-        y = v[j] - s2;
-        v[j] = s1;
-        if (y < 1)
-            y += 2147483562;
-        const float t = static_cast<float>(static_cast<double>(y) * (1.0 / 2147483563.0));
-        return static_cast<double>(t) > 1.0 - 1.2e-7 ? 0.99999988079071044921875f : t;
-    }
-
-private:
-    std::int64_t s1, s2, y;
-    std::int64_t v[32];
-};
-
 void seedWith(std::int32_t s1)
 {
     randomState() = {};
@@ -55,16 +22,26 @@ void seedWith(std::int32_t s1)
 
 class RandomTest : public CardsTest {};
 
-TEST_F(RandomTest, MatchesTheReferenceForSeveralSeeds)
+// Every replay pins the generator for its own small seed; these are the outputs at the ends of
+// the seed range (1 gives the generator's published first value), worked out with 64-bit
+// arithmetic apart from the program's code. Output 2000 shows a shuffle table gone astray.
+TEST_F(RandomTest, MatchesTheWorkedOutValuesAtTheEndsOfTheSeedRange)
 {
-    for (std::int32_t seed : {4187839, 1, 2147483562, 77, -12345}) {
-        seedWith(seed);
-        ReferenceGenerator reference(seed);
-        for (int i = 0; i < 2000; ++i)
-            ASSERT_EQ(uniformReal(), reference.next()) << "seed " << seed << " output " << i;
+    struct Case {
+        std::int32_t seed;
+        float first, second, twoThousandth;
+    };
+    for (const Case& c : {Case{1, 0.2853809f, 0.253358185f, 0.26642552f},
+                          Case{2147483562, 0.284664512f, 0.292777926f, 0.495492995f},
+                          Case{2147483647, 0.0464360118f, 0.258897245f, 0.486290187f}}) {
+        SCOPED_TRACE(c.seed);
+        seedWith(c.seed);
+        EXPECT_EQ(uniformReal(), c.first);
+        EXPECT_EQ(uniformReal(), c.second);
+        for (int i = 2; i < 1999; ++i)
+            uniformReal();
+        EXPECT_EQ(uniformReal(), c.twoThousandth);
     }
-    seedWith(1);
-    EXPECT_FLOAT_EQ(uniformReal(), 0.2853809f);   // the generator's published first value
 
     // The mapping onto whole numbers, for a seed taken from the clock at 12:34:56.789.
     ASSERT_EQ(seedFromTime(UtcTime{12, 34, 56, 789}), 4187839);
