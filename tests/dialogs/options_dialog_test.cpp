@@ -75,4 +75,24 @@ TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
     EXPECT_EQ(stored("back"), 0u);
 }
 
+// What the programs' replays cannot reach: a switch stored as 2 (their start-up turns any
+// non-zero value into 1) and a value without a control, written as its constant on every OK.
+TEST_F(OptionsDialog, NonZeroSwitchShowsTickedAndAConstantIsWrittenOnOk)
+{
+    int sol = 2;
+    int wc = 1;
+    ct::OptionsDescription d;
+    d.controls = {{1017, ct::ControlKind::checkBox, "Patience mode", 3, 62, 118, 10}};
+    d.values = {ct::checkOption(1017, "sol", &sol), ct::constantOption("wc", &wc, 0)};
+    d.values[0].tickWhenNonZero = true;
+    shell.settings().write("wc", 1);
+    run(d, [](ct::Dialog& dialog) {
+        EXPECT_EQ(dialog.isChecked(1017), 1);
+        dialog.ok();
+    });
+    EXPECT_EQ(stored("sol"), 1u);
+    EXPECT_EQ(wc, 0);
+    EXPECT_EQ(stored("wc"), 0u);
+}
+
 } // namespace

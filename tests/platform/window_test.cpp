@@ -97,11 +97,15 @@ TEST(WindowLifetime, DestroyRunsOnceAndSilencesTheWindow)
 }
 
 // Titles, pauses, help links and message box answers are events of every replay's transcript,
-// where the rules page always lies beside the program.
-TEST(HeadlessHelp, AMissingPageIsToldBeforeTheLink)
+// but no program there sets its title twice, and the rules page always lies beside it.
+TEST(HeadlessReports, TitleOnlyWhenItChangesAndAMissingHelpPage)
 {
     Recorder rec;
     HeadlessWindow window(smallGeometry(), rec.sink());
+    window.setTitle("Bulk");
+    window.setTitle("Bulk");
+    EXPECT_EQ(rec.events.size(), 1u);
+    rec.events.clear();
     window.openHelp("file:velmar.0409.htm#99");
     ASSERT_EQ(rec.events.size(), 2u);
     EXPECT_EQ(rec.events[0]["event"], "warning");
