@@ -1,11 +1,9 @@
-// The generator at the ends of its seed range, its seeding, and dealing from the pack.
+// The generator at the ends of its seed range and its seeding, and a pack never set up.
 #include "cards/deck.hpp"
 #include "cards/random.hpp"
 #include "fakes.hpp"
 
 #include <cstdint>
-#include <set>
-#include <utility>
 
 using namespace ct;
 using cards_test::CardsTest;
@@ -96,64 +94,14 @@ TEST_F(RandomTest, FirstDrawSeedsFromTheClockOrTheFixedSeed)
 
 class DeckTest : public CardsTest {};
 
-TEST_F(DeckTest, EveryPackDealsEachOfItsCardsOnceThenRefuses)
+// Each pack's slot order, the draws with their fallback search, the number drawn even from an
+// empty pack and the reset are pinned by the replays of the programs dealing from that pack
+// (and a card dealt twice by the monkeys' invariants). No program draws from a pack never set up.
+TEST_F(DeckTest, APackNeverSetUpIsEmpty)
 {
-    struct Case {
-        PackTemplate pack;
-        int total;
-        std::pair<int, int> firstSlot;   // suit, rank
-        std::set<int> ranks;
-    };
-    for (const Case& c : {Case{PackTemplate::Standard36, 36, {1, 14}, {6, 7, 8, 9, 10, 11, 12, 13, 14}},
-                          Case{PackTemplate::TenHigh36, 36, {1, 15}, {6, 7, 8, 9, 11, 12, 13, 14, 15}},
-                          Case{PackTemplate::Standard52, 52, {1, 1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}}) {
-        SCOPED_TRACE(c.total);
-        seedWith(4187839);
-        Deck deck;
-        deck.setUp(c.pack);
-        EXPECT_EQ(deck.slots()[0].suit, c.firstSlot.first);
-        EXPECT_EQ(deck.slots()[0].rank, c.firstSlot.second);
-        for (int round = 0; round < 2; ++round) {   // the second after a reset
-            std::set<std::pair<int, int>> dealt;
-            for (int expected = c.total - 1; expected >= 0; --expected) {
-                int rank = 0, suit = 0;
-                ASSERT_EQ(deck.draw(rank, suit), expected);
-                ASSERT_TRUE(c.ranks.contains(rank)) << rank;
-                ASSERT_TRUE(suit >= 1 && suit <= 4) << suit;
-                dealt.emplace(suit, rank);
-            }
-            EXPECT_EQ(dealt.size(), static_cast<std::size_t>(c.total));
-            int rank = 99, suit = 98;
-            const auto before = randomState();
-            EXPECT_EQ(deck.draw(rank, suit), -1);
-            EXPECT_EQ(rank, 99);
-            EXPECT_EQ(suit, 98);
-            EXPECT_NE(before.s1, randomState().s1) << "the number is drawn even from an empty pack";
-            deck.reset();
-            EXPECT_EQ(deck.remaining(), c.total);
-        }
-    }
-}
-
-TEST_F(DeckTest, FallsBackToTheNearestPresentSlot)
-{
-    Deck deck;
-    deck.setUp(PackTemplate::Standard52);
-    const Deck full = deck;
-    for (const auto& slot : full.slots())
-        deck.setPresent(slot.rank, slot.suit, false);
-    EXPECT_EQ(deck.remaining(), 0);
-    deck.setPresent(1, 1, true);    // slot 0: only reachable by searching down
-    deck.setPresent(13, 4, true);   // slot 51: only reachable by searching up, or drawn directly
-    EXPECT_EQ(deck.remaining(), 2);
-    seedWith(99);
-    int rank = 0, suit = 0;
-    EXPECT_EQ(deck.draw(rank, suit), 1);
-    EXPECT_TRUE((rank == 1 && suit == 1) || (rank == 13 && suit == 4));
-    const int firstRank = rank;
-    EXPECT_EQ(deck.draw(rank, suit), 0);
-    EXPECT_NE(rank, firstRank);
-
     Deck never;
-    EXPECT_EQ(never.draw(rank, suit), -1) << "a pack never set up is empty";
+    int rank = 99, suit = 98;
+    EXPECT_EQ(never.draw(rank, suit), -1);
+    EXPECT_EQ(rank, 99);
+    EXPECT_EQ(suit, 98);
 }
