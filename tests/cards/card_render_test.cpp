@@ -1,4 +1,6 @@
-// Drawing cards on a canvas: frame and face, selection, backs, hidden cards, icons, labels.
+// Drawing cards on a canvas: bounds, hidden cards, the order in a set, the status line and
+// trump box, icons. Faces, labels, backs and the selection are drawn afresh and compared in
+// picture_cache_test.
 #include "cards/card_render.hpp"
 #include "cards/card_set.hpp"
 #include "cards/status_line.hpp"
@@ -58,7 +60,7 @@ protected:
     Canvas canvas{80, 60};
 };
 
-TEST_F(RenderTest, FaceUpCardStaysInsideItsBoundsAndHiddenOrUnplacedCardsDrawNothing)
+TEST_F(RenderTest, CardsStayInsideTheirBoundsAndHiddenOrUnplacedCardsDrawNothing)
 {
     Card card = cardAt(3, 9, 10, 10);   // 28 x 40: pixels 10..37, 10..49
     ASSERT_TRUE(card.drawCard(canvas));
@@ -67,48 +69,18 @@ TEST_F(RenderTest, FaceUpCardStaysInsideItsBoundsAndHiddenOrUnplacedCardsDrawNot
     EXPECT_EQ(canvas.pixel(38, 30), green) << "nothing drawn beyond the card";
     EXPECT_EQ(canvas.pixel(30, 50), green);
 
+    // A back index out of range (a damaged setting) draws the first back instead of failing.
+    card.faceDown = 1;
+    card.back = 17;
+    EXPECT_TRUE(card.drawCard(canvas));
+    EXPECT_EQ(canvas.pixel(38, 30), green);
+
     canvas.fillRect(Rect{0, 0, 80, 60}, green);
     card.hidden = 1;
     EXPECT_FALSE(card.drawCard(canvas));
     EXPECT_FALSE(cardAt(1, 6, 0, -1).drawCard(canvas));
     EXPECT_FALSE(cardAt(-1, -1, 0, 0).drawCard(canvas));
     EXPECT_FALSE(hasColour(canvas, Rect{0, 0, 80, 60}, black));
-}
-
-TEST_F(RenderTest, LabelsAreRedForRedSuits)
-{
-    if (labelFont().empty())
-        GTEST_SKIP() << "no font on this machine";
-    cardAt(2, 14, 0, 0).drawCard(canvas);
-    EXPECT_TRUE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0})) << "the top-left label";
-    cardAt(4, 13, 0, 0).drawCard(canvas);
-    EXPECT_FALSE(hasColour(canvas, Rect{1, 1, 14, 16}, Color{255, 0, 0}));
-}
-
-TEST_F(RenderTest, FaceDownSelectedShowsTheBackInverted)
-{
-    Canvas chosen(80, 60);
-    chosen.fillRect(Rect{0, 0, 80, 60}, green);
-    Card card = cardAt(1, 6, 5, 5);
-    card.faceDown = 1;
-    card.back = 3;
-    ASSERT_TRUE(card.drawCard(canvas));
-    card.selected = 1;
-    ASSERT_TRUE(card.drawCard(chosen));
-    for (int y = 5; y < 45; y += 3)
-        for (int x = 5; x < 33; x += 3) {
-            const Color plain = canvas.pixel(x, y);
-            ASSERT_EQ(chosen.pixel(x, y), (Color{static_cast<std::uint8_t>(255 - plain.r),
-                                                 static_cast<std::uint8_t>(255 - plain.g),
-                                                 static_cast<std::uint8_t>(255 - plain.b)}))
-                << x << "," << y;
-        }
-    EXPECT_EQ(chosen.pixel(40, 50), green);
-
-    // A back index out of range (a damaged setting) draws the first back instead of failing.
-    card.back = 17;
-    card.selected = 0;
-    EXPECT_TRUE(card.drawCard(canvas));
 }
 
 TEST_F(RenderTest, LaterCardsOfASetLieOnTop)
@@ -179,20 +151,4 @@ TEST_F(RenderTest, IconsArePaddedNeverStretched)
     setScreenDensity(131, 131);
     createDrawingResources();
     EXPECT_EQ(drawingResources().suitIcons[1].width(), 12);
-}
-
-TEST_F(RenderTest, OneCornerFaceOfTheSmallCards)
-{
-    CardStyle style = defaultCardStyle();
-    style.designWidth = 21;
-    style.designHeight = 30;
-    style.face = FaceLayout::OneCorner;
-    useCardStyle(style);
-    Card card = cardAt(4, 13, 0, 0);   // 21 x 30
-    ASSERT_TRUE(card.drawCard(canvas));
-    EXPECT_EQ(canvas.pixel(20, 29), black);
-    EXPECT_EQ(canvas.pixel(21, 29), green);
-    // One pip, at the bottom right (x 10..18, y 19..27); the bottom-left corner stays white.
-    EXPECT_TRUE(hasColour(canvas, Rect{10, 19, 19, 28}, black));
-    EXPECT_FALSE(hasColour(canvas, Rect{1, 19, 9, 29}, black));
 }

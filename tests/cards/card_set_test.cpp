@@ -42,28 +42,9 @@ protected:
     RecordingWindow window;
 };
 
-TEST_F(CardSetTest, SortOrdersPutTrumpsAfterTheOtherSuits)
-{
-    const Values hand{{4, 6}, {1, 14}, {4, 14}, {2, 6}};
-    struct Case {
-        int trump;
-        int mode;
-        Values sorted;
-    };
-    for (const Case& c : {Case{4, 1, {{1, 14}, {2, 6}, {4, 6}, {4, 14}}}, Case{4, 0, {{2, 6}, {4, 6}, {1, 14}, {4, 14}}},
-                          Case{1, 1, {{2, 6}, {4, 6}, {4, 14}, {1, 14}}}, Case{4, -1, hand}}) {
-        SCOPED_TRACE(testing::Message() << "trump " << c.trump << " mode " << c.mode);
-        CardSet set;
-        set.trumpSuit = c.trump;
-        set.sortMode = c.mode;
-        set.originX = 10;
-        set.originY = 10;
-        fill(set, hand);
-        EXPECT_EQ(values(set), c.sorted);
-        EXPECT_EQ(set.cards[0].x, c.mode == -1 ? -1 : 10) << "append without a sort mode must not place";
-    }
-}
-
+// The default keys (trumps last by rank and by suit), the sort mode and insertion order
+// without one are pinned by the replays: breaking any of them changes a dealt hand. Queens last
+// and the row spreads other than the first two are not, so they are checked here.
 TEST_F(CardSetTest, ConfiguredKeysOfTheOtherPrograms)
 {
     CardStyle style = defaultCardStyle();

@@ -1,49 +1,14 @@
-// The generator against an independent reference, its seeding, and dealing from the pack.
+// The generator at the ends of its seed range and its seeding, and a pack never set up.
 #include "cards/deck.hpp"
 #include "cards/random.hpp"
 #include "fakes.hpp"
 
 #include <cstdint>
-#include <set>
-#include <utility>
 
 using namespace ct;
 using cards_test::CardsTest;
 
 namespace {
-
-// The combined generator written straight from its description with 64-bit modular
-// arithmetic, sharing no code with the program's version.
-class ReferenceGenerator {
-public:
-    explicit ReferenceGenerator(std::int64_t seed)
-    {
-        s1 = seed < 0 ? -seed : (seed == 0 ? 1 : seed);
-        s2 = s1;
-        for (int j = 39; j >= 0; --j) {
-            s1 = 40014 * s1 % 2147483563;
-            if (j < 32)
-                v[j] = s1;
-        }
-        y = v[0];
-    }
-    float next()
-    {
-        s1 = 40014 * s1 % 2147483563;
-        s2 = 40692 * s2 % 2147483399;
-        const std::int64_t j = y / 67108862;
-        y = v[j] - s2;
-        v[j] = s1;
-        if (y < 1)
-            y += 2147483562;
-        const float t = static_cast<float>(static_cast<double>(y) * (1.0 / 2147483563.0));
-        return static_cast<double>(t) > 1.0 - 1.2e-7 ? 0.99999988079071044921875f : t;
-    }
-
-private:
-    std::int64_t s1, s2, y;
-    std::int64_t v[32];
-};
 
 void seedWith(std::int32_t s1)
 {
@@ -55,16 +20,26 @@ void seedWith(std::int32_t s1)
 
 class RandomTest : public CardsTest {};
 
-TEST_F(RandomTest, MatchesTheReferenceForSeveralSeeds)
+// Every replay pins the generator for its own small seed; these are the outputs at the ends of
+// the seed range (1 gives the generator's published first value), worked out with 64-bit
+// arithmetic apart from the program's code. Output 2000 shows a shuffle table gone astray.
+TEST_F(RandomTest, MatchesTheWorkedOutValuesAtTheEndsOfTheSeedRange)
 {
-    for (std::int32_t seed : {4187839, 1, 2147483562, 77, -12345}) {
-        seedWith(seed);
-        ReferenceGenerator reference(seed);
-        for (int i = 0; i < 2000; ++i)
-            ASSERT_EQ(uniformReal(), reference.next()) << "seed " << seed << " output " << i;
+    struct Case {
+        std::int32_t seed;
+        float first, second, twoThousandth;
+    };
+    for (const Case& c : {Case{1, 0.2853809f, 0.253358185f, 0.26642552f},
+                          Case{2147483562, 0.284664512f, 0.292777926f, 0.495492995f},
+                          Case{2147483647, 0.0464360118f, 0.258897245f, 0.486290187f}}) {
+        SCOPED_TRACE(c.seed);
+        seedWith(c.seed);
+        EXPECT_EQ(uniformReal(), c.first);
+        EXPECT_EQ(uniformReal(), c.second);
+        for (int i = 2; i < 1999; ++i)
+            uniformReal();
+        EXPECT_EQ(uniformReal(), c.twoThousandth);
     }
-    seedWith(1);
-    EXPECT_FLOAT_EQ(uniformReal(), 0.2853809f);   // the generator's published first value
 
     // The mapping onto whole numbers, for a seed taken from the clock at 12:34:56.789.
     ASSERT_EQ(seedFromTime(UtcTime{12, 34, 56, 789}), 4187839);
@@ -119,64 +94,14 @@ TEST_F(RandomTest, FirstDrawSeedsFromTheClockOrTheFixedSeed)
 
 class DeckTest : public CardsTest {};
 
-TEST_F(DeckTest, EveryPackDealsEachOfItsCardsOnceThenRefuses)
+// Each pack's slot order, the draws with their fallback search, the number drawn even from an
+// empty pack and the reset are pinned by the replays of the programs dealing from that pack
+// (and a card dealt twice by the monkeys' invariants). No program draws from a pack never set up.
+TEST_F(DeckTest, APackNeverSetUpIsEmpty)
 {
-    struct Case {
-        PackTemplate pack;
-        int total;
-        std::pair<int, int> firstSlot;   // suit, rank
-        std::set<int> ranks;
-    };
-    for (const Case& c : {Case{PackTemplate::Standard36, 36, {1, 14}, {6, 7, 8, 9, 10, 11, 12, 13, 14}},
-                          Case{PackTemplate::TenHigh36, 36, {1, 15}, {6, 7, 8, 9, 11, 12, 13, 14, 15}},
-                          Case{PackTemplate::Standard52, 52, {1, 1}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}}) {
-        SCOPED_TRACE(c.total);
-        seedWith(4187839);
-        Deck deck;
-        deck.setUp(c.pack);
-        EXPECT_EQ(deck.slots()[0].suit, c.firstSlot.first);
-        EXPECT_EQ(deck.slots()[0].rank, c.firstSlot.second);
-        for (int round = 0; round < 2; ++round) {   // the second after a reset
-            std::set<std::pair<int, int>> dealt;
-            for (int expected = c.total - 1; expected >= 0; --expected) {
-                int rank = 0, suit = 0;
-                ASSERT_EQ(deck.draw(rank, suit), expected);
-                ASSERT_TRUE(c.ranks.contains(rank)) << rank;
-                ASSERT_TRUE(suit >= 1 && suit <= 4) << suit;
-                dealt.emplace(suit, rank);
-            }
-            EXPECT_EQ(dealt.size(), static_cast<std::size_t>(c.total));
-            int rank = 99, suit = 98;
-            const auto before = randomState();
-            EXPECT_EQ(deck.draw(rank, suit), -1);
-            EXPECT_EQ(rank, 99);
-            EXPECT_EQ(suit, 98);
-            EXPECT_NE(before.s1, randomState().s1) << "the number is drawn even from an empty pack";
-            deck.reset();
-            EXPECT_EQ(deck.remaining(), c.total);
-        }
-    }
-}
-
-TEST_F(DeckTest, FallsBackToTheNearestPresentSlot)
-{
-    Deck deck;
-    deck.setUp(PackTemplate::Standard52);
-    const Deck full = deck;
-    for (const auto& slot : full.slots())
-        deck.setPresent(slot.rank, slot.suit, false);
-    EXPECT_EQ(deck.remaining(), 0);
-    deck.setPresent(1, 1, true);    // slot 0: only reachable by searching down
-    deck.setPresent(13, 4, true);   // slot 51: only reachable by searching up, or drawn directly
-    EXPECT_EQ(deck.remaining(), 2);
-    seedWith(99);
-    int rank = 0, suit = 0;
-    EXPECT_EQ(deck.draw(rank, suit), 1);
-    EXPECT_TRUE((rank == 1 && suit == 1) || (rank == 13 && suit == 4));
-    const int firstRank = rank;
-    EXPECT_EQ(deck.draw(rank, suit), 0);
-    EXPECT_NE(rank, firstRank);
-
     Deck never;
-    EXPECT_EQ(never.draw(rank, suit), -1) << "a pack never set up is empty";
+    int rank = 99, suit = 98;
+    EXPECT_EQ(never.draw(rank, suit), -1);
+    EXPECT_EQ(rank, 99);
+    EXPECT_EQ(suit, 98);
 }

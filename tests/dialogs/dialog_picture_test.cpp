@@ -1,5 +1,5 @@
-// The dialogs as drawn: every control of the sample programs fits its dialog and its text fits
-// its control, and each dialog is saved as a picture in the build tree for a look.
+// The dialogs as drawn: every control of every program's dialogs fits the dialog and its text
+// fits its control, and each dialog is saved as a picture in the build tree for a look.
 #include "cards/card_render.hpp"
 #include "platform/canvas.hpp"
 #include "platform/density.hpp"
@@ -8,7 +8,11 @@
 #include "shell/statistics_dialog.hpp"
 
 #include "dialogs/dialog_fakes.hpp"
-#include "dialogs/sample_programs.hpp"
+#include "sarvotte/sarvotte_game.hpp"
+#include "shell/settings_list.hpp"
+#include "trevallo/trevallo_game.hpp"
+#include "velmar/velmar_game.hpp"
+#include "zembrola/zembrola_game.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +24,18 @@
 #define QV_DIALOG_SHOTS "dialog_shots"
 #endif
 
+// The sample game keeps its class to itself; this builds one.
+std::unique_ptr<ct::Game> makeTableTestGame();
+
 namespace {
+
+const std::vector<std::pair<std::string, std::function<std::unique_ptr<ct::Game>()>>> programs{
+    {"velmar", [] { return std::make_unique<velmar::VelmarGame>(); }},
+    {"tabletest", [] { return makeTableTestGame(); }},
+    {"zembrola", [] { return std::make_unique<zembrola::ZembrolaGame>(); }},
+    {"trevallo", [] { return std::make_unique<trevallo::TrevalloGame>(); }},
+    {"sarvotte", [] { return std::make_unique<sarvotte::SarvotteGame>(); }},
+};
 
 bool overlaps(const ct::Rect& a, const ct::Rect& b)
 {
@@ -90,61 +105,35 @@ protected:
     }
 };
 
-TEST_F(DialogPictures, OptionsOfEverySampleProgramAndStatisticsFitAndAreSaved)
+// Every program's own Options and Statistics, as its settings list describes them; Velmar's
+// also with its game type list dropped down.
+TEST_F(DialogPictures, EveryProgramsDialogsFitAndAreSaved)
 {
-    dialog_test::TypeProgram type{shell};
-    type.cidc = 1;
-    type.type = 2;
-    dialog_test::ConstantProgram constant;
-    dialog_test::SwitchProgram switches{shell};
-    switches.spread = 5;
-    switches.q = 1;
-    dialog_test::PatienceProgram patience{shell};
-    patience.all = 1;
-    patience.statc = 12;
-    patience.statu = 345;
-    ct::StatisticsDescription two = patience.statistics();
-    two.height = 30;
-    two.counts.pop_back();
-
-    auto none = [](ct::Dialog&) {};
-    struct Picture {
-        std::string name;
-        std::function<int(std::function<void(ct::Dialog&)>)> open;
-        std::function<void(ct::Dialog&)> act;
-    };
-    auto options = [this](ct::OptionsDescription d) { return [this, d](auto user) { return run(d, user); }; };
-    auto statistics = [this](ct::StatisticsDescription d) { return [this, d](auto user) { return run(d, user); }; };
-    const std::vector<Picture> pictures{
-        {"options_type", options(type.options()),
-         [](ct::Dialog& d) {
-             d.select(1003, 1);
-             d.key(ct::DialogKey::tab);
-             d.key(ct::DialogKey::tab);   // focus on "Show the number of cards left"
-         }},
-        {"options_type_dropped", options(type.options()),
-         [](ct::Dialog& d) {
-             const ct::Rect combo = d.controlRect(1015);
-             d.stylusDown(combo.left + 3, combo.top + 3);
-             d.stylusUp(combo.left + 3, combo.top + 3);
-             EXPECT_TRUE(d.comboOpen());
-         }},
-        {"options_constant", options(constant.options()), [](ct::Dialog& d) { d.select(1005, 3); }},
-        {"options_switch", options(switches.options()), none},
-        {"options_patience", options(patience.options()), none},
-        {"statistics_three", statistics(patience.statistics()), none},
-        {"statistics_two", statistics(two), none},
-    };
-    for (const Picture& picture : pictures) {
-        SCOPED_TRACE(picture.name);
-        bool shown = false;
-        picture.open([&](ct::Dialog& d) {
-            picture.act(d);
-            checkAndSave(d, picture.name);
-            shown = true;
+    for (const auto& [name, make] : programs) {
+        SCOPED_TRACE(name);
+        const std::unique_ptr<ct::Game> game = make();
+        const ct::SettingsList list = game->settingsList();
+        for (bool dropped : {false, true}) {
+            if (dropped && name != "velmar")
+                continue;
+            bool shown = false;
+            run(ct::optionsDescription(list, shell, {}), [&](ct::Dialog& d) {
+                if (dropped) {
+                    const ct::Rect combo = d.controlRect(1015);
+                    d.stylusDown(combo.left + 3, combo.top + 3);
+                    d.stylusUp(combo.left + 3, combo.top + 3);
+                    EXPECT_TRUE(d.comboOpen());
+                }
+                checkAndSave(d, "options_" + name + (dropped ? "_dropped" : ""));
+                shown = true;
+                d.cancel();
+            });
+            EXPECT_TRUE(shown);
+        }
+        run(ct::statisticsDescription(list), [&](ct::Dialog& d) {
+            checkAndSave(d, "statistics_" + name);
             d.cancel();
         });
-        EXPECT_TRUE(shown);
     }
 }
 

@@ -1,10 +1,8 @@
-// The Statistics dialog procedure: "Clear" written at once, centring, the default description
-// bound to a game's variables (the dialog's lines show in the statistics replays).
+// The Statistics dialog procedure: "Clear" written at once and kept through Cancel, and centring
+// (the dialog's lines and Clear followed by OK show in every program's statistics replays).
 #include "shell/statistics_dialog.hpp"
 
 #include "dialogs/dialog_fakes.hpp"
-#include "dialogs/sample_programs.hpp"
-#include "shell/fake_game.hpp"
 
 #include <gtest/gtest.h>
 
@@ -51,20 +49,6 @@ TEST_F(StatisticsDialog, ClearWritesZerosAtOnceAndCancelDoesNotBringThemBack)
     EXPECT_EQ(statu, 0);
     EXPECT_EQ(stored("statc"), 0u);
     EXPECT_EQ(stored("statu"), 0u);
-
-    // A third count is cleared too.
-    dialog_test::PatienceProgram program{shell};
-    program.best = 17;
-    shell.settings().write("cc", 17);
-    std::string after;
-    run(program.statistics(), [&](ct::Dialog& d) {
-        d.click(1010);
-        after = d.text(1004);
-        d.ok();
-    });
-    EXPECT_EQ(after, "0\n0\n0");
-    EXPECT_EQ(program.best, 0);
-    EXPECT_EQ(stored("cc"), 0u);
 }
 
 TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
@@ -84,34 +68,6 @@ TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
     run(twoCounts(), look);
     EXPECT_EQ(moved.left, 0);
     EXPECT_EQ(moved.top, 0);
-}
-
-// The tally lines come from a settings list's tally rows in row order: bound to variables, or
-// kept in the store alone (the default list).
-TEST_F(StatisticsDialog, DescriptionFromTheSettingsListUsesVariablesOrTheStore)
-{
-    int statc = 5, statu = 6, other = 1;
-    ct::SettingsList list;
-    list.rows = {ct::stored("other", &other), ct::tally("statc", &statc, "Computer"), ct::tally("statu", &statu, "Human ")};
-    const ct::StatisticsDescription d = ct::statisticsDescription(list);
-    ASSERT_EQ(d.counts.size(), 2u);
-    EXPECT_EQ(d.counts[0].variable, &statc);
-    EXPECT_EQ(ct::statisticsText(shell, d), "5\n6");
-    run(d, [](ct::Dialog& dialog) {
-        dialog.click(1010);
-        dialog.ok();
-    });
-    EXPECT_EQ(statc, 0);
-    EXPECT_EQ(statu, 0);
-    EXPECT_EQ(other, 1);
-
-    shell.settings().write("statc", 8);
-    shell.settings().write("statu", 9);
-    const ct::StatisticsDescription storeOnly = ct::statisticsDescription(ct::defaultSettingsList());
-    EXPECT_EQ(storeOnly.counts[0].variable, nullptr);
-    EXPECT_EQ(ct::statisticsText(shell, storeOnly), "8\n9");
-    run(storeOnly, [](ct::Dialog& dialog) { dialog.click(1010); });
-    EXPECT_EQ(stored("statc"), 0u);
 }
 
 } // namespace

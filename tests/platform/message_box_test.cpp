@@ -39,11 +39,10 @@ TEST(MessageBoxLayout, FitsTheTableAndKeepsButtonsInside)
     }
 }
 
-TEST(MessageBoxInput, ButtonsAnswerOnlyWhenPressedAndReleasedOnThemKeysAndCancelToo)
+TEST(MessageBoxInput, ButtonsAnswerOnlyWhenPressedAndReleasedOnThemAndCancelToo)
 {
     const Size table = pocketGeometry(96).client;
-    auto question = [&table] { return MessageBoxModal("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question, 96, table); };
-    MessageBoxModal box = question();
+    MessageBoxModal box("Transfer?", "", MsgBoxButtons::yesNo, MsgBoxIcon::question, 96, table);
     const Rect yes = centre(box.buttonRect(0));
     const Rect no = centre(box.buttonRect(1));
     box.stylusDown(yes.left, yes.top);
@@ -57,16 +56,7 @@ TEST(MessageBoxInput, ButtonsAnswerOnlyWhenPressedAndReleasedOnThemKeysAndCancel
     EXPECT_TRUE(box.done());
     EXPECT_EQ(box.answer(), MsgBoxAnswer::no);
 
-    MessageBoxModal entered = question();
-    entered.key(ModalKey::tab);
-    EXPECT_FALSE(entered.done());
-    entered.key(ModalKey::enter);
-    EXPECT_EQ(entered.answer(), MsgBoxAnswer::yes);
-    MessageBoxModal refused = question();
-    refused.key(ModalKey::escape);
-    EXPECT_TRUE(refused.done());
-    EXPECT_EQ(refused.answer(), MsgBoxAnswer::no);
-
+    // Enter and Escape: see the SDL window's test, where the box runs inside a tap.
     MessageBoxModal info("I win!", "", MsgBoxButtons::ok, MsgBoxIcon::information, 96, table);
     info.cancel();
     EXPECT_EQ(info.answer(), MsgBoxAnswer::ok);

@@ -150,20 +150,6 @@ TEST(Tally, LockedStoreNeitherFreezesNorLowersTheTally)
     EXPECT_EQ(SettingsStore(file).read(key, "statc"), 1u);
 }
 
-TEST(Tally, AWinKeptAtLockedExitIsWrittenAtExitOnceFree)
-{
-    settings_test::TestDir dir;
-    const auto file = dir / "registry.sqlite3";
-    SettingsStore(file).write(key, "statc", 7);
-    Copy copy(file);
-    {
-        Lock lock(file);
-        copy.shell.recordWin(Winner::computer);
-    }
-    copy.shell.shutDown();
-    EXPECT_EQ(SettingsStore(file).read(key, "statc"), 8u);
-}
-
 TEST(Tally, SaturatesAtTheLargestCountAndNeverShowsNegative)
 {
     settings_test::TestDir dir;

@@ -1,5 +1,5 @@
-// The status line, the error and alert boxes, and the CLPA string list.
-#include "cards/clpa.hpp"
+// The status line, and the error and alert boxes. The CLPA string list holds Velmar's game
+// type names, which its options and damaged-store replays show.
 #include "fakes.hpp"
 
 #include <string>
@@ -62,41 +62,4 @@ TEST_F(StatusTest, ErrorAndAlertBoxes)
     EXPECT_EQ(alertBox(nullptr), static_cast<int>(MsgBoxAnswer::ok));
     EXPECT_EQ(alertBox("%s", longText.c_str()), 1);
     EXPECT_EQ(main.boxes, (std::vector<std::string>{"ERROR: computer will go!", "", longText}));
-}
-
-TEST(Clpa, GrowsByOneKeepsItsOwnCopiesAndStartsAfreshAfterFreeing)
-{
-    CLPA list;
-    EXPECT_EQ(list.addString(nullptr), 0);
-    EXPECT_EQ(list.count(), 0);
-    const char* names[] = {"Thrown up", "Thrown up. Transfer", "Bulk", "Japanese. Transfer"};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(list.addString(names[i]), 1);
-        EXPECT_EQ(list.capacity(), i + 1) << "step 0 grows the array by one item per add";
-    }
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_STREQ(list.at(i), names[i]);
-        EXPECT_NE(list.at(i), names[i]) << "the list holds its own copy";
-    }
-    EXPECT_EQ(list.longest(), 19);
-    EXPECT_EQ(list.at(4), nullptr);
-    EXPECT_EQ(list.at(-1), nullptr);
-    EXPECT_EQ(list.addItem(0), 1);
-    EXPECT_EQ(list.at(4), nullptr) << "an empty item";
-
-    list.freeAll();   // the empty item is not freed
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_EQ(list.capacity(), 0);
-    EXPECT_EQ(list.longest(), 0);
-    EXPECT_EQ(list.at(0), nullptr);
-    EXPECT_EQ(list.addString("again"), 1);
-    EXPECT_EQ(list.capacity(), 1);
-    EXPECT_STREQ(list.at(0), "again");
-
-    // Releasing the array leaves the strings to whoever holds them.
-    char* owned = const_cast<char*>(list.at(0));
-    list.releaseArray();
-    EXPECT_EQ(list.count(), 0);
-    EXPECT_STREQ(owned, "again");
-    std::free(owned);
 }
