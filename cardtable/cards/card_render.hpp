@@ -21,6 +21,23 @@ struct ScaledBack {
     bool opaque = false;
 };
 
+// A card face drawn once, kept as its border and fill colours and only the pixels that differ
+// from them (labels and pips): most of a face is plain, so this is a fraction of a whole picture.
+struct PreparedFace {
+    struct Span {
+        std::uint16_t x = 0;
+        std::uint16_t length = 0;
+        std::uint32_t offset = 0;   // into pixels
+    };
+    int width = 0;   // 0: the face is drawn directly (see preparedFace)
+    int height = 0;
+    std::uint32_t edge = 0;   // pixel values as a canvas stores them
+    std::uint32_t fill = 0;
+    std::vector<std::uint32_t> rowSpans;   // height + 1 entries: row r owns spans [rowSpans[r], rowSpans[r + 1])
+    std::vector<Span> spans;
+    std::vector<std::uint32_t> pixels;
+};
+
 struct DrawingResources {
     std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
     std::array<Image, 5> backs;        // index = back 0..4, as stored
@@ -30,7 +47,7 @@ struct DrawingResources {
     std::vector<ScaledBack> scaledBacks;
     // Card faces drawn once and copied after, by suit, rank, selection and pixel size; valid
     // for the label font and card style they were drawn with (see preparedFace).
-    std::unordered_map<std::uint64_t, Image> faces;
+    std::unordered_map<std::uint64_t, PreparedFace> faces;
     std::uint64_t facesFont = 0;
     unsigned facesStyle = 0;
     Color black{0, 0, 0};
