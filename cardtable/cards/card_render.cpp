@@ -297,8 +297,6 @@ void createDrawingResources()
     for (int suit = 1; suit <= 4; ++suit)
         res.suitIcons[static_cast<std::size_t>(suit)] =
             loadSmallIcon(suitResources[static_cast<std::size_t>(suit)], scaleX(9));
-    for (std::size_t i = 0; i < backResources.size(); ++i)
-        res.backs[i] = Image::fromPng(resourceData("back" + std::to_string(backResources[i]) + ".png"));
     res.scaledBacks.clear();
     res.faces.clear();
     // The indicator is drawn onto a white box and copied whole, so it is blended only once.
@@ -309,6 +307,15 @@ void createDrawingResources()
         drawPip(box, res.suitIcons[static_cast<std::size_t>(suit)], 1, 2, pip);
         res.trumpIndicators[static_cast<std::size_t>(suit)] = box.picture(Rect{0, 0, pip + 2, pip + 2});
     }
+}
+
+const Image& storedBack(int back)
+{
+    DrawingResources& res = drawingResources();
+    const std::size_t index = back >= 0 && back < static_cast<int>(res.backs.size()) ? static_cast<std::size_t>(back) : 0;
+    if (res.backs[index].empty())
+        res.backs[index] = Image::fromPng(resourceData("back" + std::to_string(backResources[index]) + ".png"));
+    return res.backs[index];
 }
 
 const ScaledBack& scaledBack(int back, int width, int height)
@@ -322,7 +329,7 @@ const ScaledBack& scaledBack(int back, int width, int height)
     if (res.scaledBacks.size() >= 32)
         res.scaledBacks.clear();
     res.faces.clear();
-    Image picture = res.backs[static_cast<std::size_t>(index)].scaled(width, height);
+    Image picture = storedBack(index).scaled(width, height);
     const bool opaque = picture.opaque();
     res.scaledBacks.push_back(ScaledBack{index, width, height, std::move(picture), opaque});
     return res.scaledBacks.back();

@@ -40,7 +40,7 @@ struct PreparedFace {
 
 struct DrawingResources {
     std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
-    std::array<Image, 5> backs;        // index = back 0..4, as stored
+    std::array<Image, 5> backs;        // index = back 0..4, as stored; decoded on first use (storedBack)
     std::array<Image, 5> trumpIndicators;   // index = suit 1..4: the pip in its white box
     // Every back and card size drawn since the density was set; a few at most (hands and
     // stock share one size), so a short list searched in order.
@@ -56,7 +56,7 @@ struct DrawingResources {
 };
 
 DrawingResources& drawingResources();
-// Creates the fonts, suit icons, backs and trump indicators for the current screen density and
+// Creates the fonts, suit icons and trump indicators for the current screen density and
 // forgets every picture prepared for the one before.
 void createDrawingResources();
 void releaseDrawingResources();
@@ -77,6 +77,8 @@ void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y);
 Icon loadIcon(int resource, int size);
 Icon loadSmallIcon(int resource, int size);
 
+// Back `back` (0..4; out of range the first) as stored, decoded once: a program shows one back.
+const Image& storedBack(int back);
 // Back `back` (0..4; out of range the first) stretched to width x height, prepared once.
 const ScaledBack& scaledBack(int back, int width, int height);
 

@@ -89,7 +89,7 @@ void paintFresh(Canvas& canvas, const Table& t)
     const int pip = scaleX(9);
     for (const Card& c : tableCards(t.back, t.step)) {
         if (c.faceDown) {
-            canvas.stretchImage(res.backs[static_cast<std::size_t>(c.back)], c.bounds);
+            canvas.stretchImage(storedBack(c.back), c.bounds);
             if (c.selected)
                 canvas.invertRect(c.bounds);
             continue;
