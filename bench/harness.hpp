@@ -3,9 +3,12 @@
 
 #include "shell/game.hpp"
 
+#include <benchmark/benchmark.h>
+
 #include <functional>
 #include <memory>
 #include <string>
+#include <type_traits>
 
 namespace bench {
 
@@ -25,6 +28,28 @@ struct GameBenchmarks {
     int tapX = 0;
     int tapY = 0;
 };
+
+// The program of game type G, for GameBenchmarks::make.
+template <class G>
+std::unique_ptr<ct::Game> make()
+{
+    return std::make_unique<G>();
+}
+
+// A GameBenchmarks::decide calling `choose` on G's state and keeping its result from the optimiser.
+template <class G, class Choose>
+std::function<void(ct::Game&)> decideOnState(Choose choose)
+{
+    return [choose](ct::Game& game) {
+        auto& state = static_cast<G&>(game).gameState();
+        if constexpr (std::is_void_v<decltype(choose(state))>) {
+            choose(state);
+            benchmark::DoNotOptimize(state);
+        } else {
+            benchmark::DoNotOptimize(choose(state));
+        }
+    };
+}
 
 // Registers the benchmarks at static initialisation: `static const bench::Register r{{...}};`
 struct Register {

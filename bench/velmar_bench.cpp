@@ -5,8 +5,6 @@
 #include "velmar/computer_player.hpp"
 #include "velmar/velmar_game.hpp"
 
-#include <benchmark/benchmark.h>
-
 namespace {
 
 // Just dealt, six cards each, 23 in the stock, the computer to open the attack.
@@ -26,11 +24,9 @@ constexpr const char* position = R"(
 
 const bench::Register velmarBenchmarks{{
     .name = "velmar",
-    .make = [] { return std::make_unique<velmar::VelmarGame>(); },
+    .make = bench::make<velmar::VelmarGame>,
     .position = position,
-    .decide = [](ct::Game& game) {
-        benchmark::DoNotOptimize(velmar::computerAttack(static_cast<velmar::VelmarGame&>(game).gameState()));
-    },
+    .decide = bench::decideOnState<velmar::VelmarGame>(velmar::computerAttack),
     .tapX = 9,
     .tapY = 136,
 }};

@@ -10,6 +10,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 
@@ -138,9 +139,95 @@ void drawFace(Canvas& canvas, int suit, int rank, bool selected, const Rect& are
     canvas.drawText(labelFont(), label, x + width - extent.width - 1, y + height - extent.height - 2, ink);
 }
 
-// The face drawn once onto its own picture, or null when a copy would not give the same pixels
-// as drawing it on the table: a label or pip reaching past the card's edge.
-const Image* preparedFace(int suit, int rank, bool selected, int width, int height)
+Uint32* pixelRow(SDL_Surface* surface, int y)
+{
+    return reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + static_cast<std::ptrdiff_t>(y) * surface->pitch);
+}
+
+// What a face holds where nothing is drawn on it: the border all round, the fill inside.
+bool plainEdgeRow(const PreparedFace& face, int y)
+{
+    return y == 0 || y == face.height - 1;
+}
+
+// Keeps the pixels of `card` (a whole face) that differ from its plain border and fill, a row at
+// a time. Runs a few equal pixels apart are kept as one, which is cheaper than another span.
+void keepDifferences(PreparedFace& face, SDL_Surface* card)
+{
+    constexpr int joinGap = 4;
+    face.rowSpans.reserve(static_cast<std::size_t>(face.height) + 1);
+    for (int y = 0; y < face.height; ++y) {
+        face.rowSpans.push_back(static_cast<std::uint32_t>(face.spans.size()));
+        const Uint32* pixels = pixelRow(card, y);
+        const bool edgeRow = plainEdgeRow(face, y);
+        auto plain = [&](int x) {
+            return pixels[x] == (edgeRow || x == 0 || x == face.width - 1 ? face.edge : face.fill);
+        };
+        for (int x = 0; x < face.width;) {
+            if (plain(x)) {
+                ++x;
+                continue;
+            }
+            int end = x + 1;
+            for (int next = end; next < face.width && next < end + joinGap; ++next)
+                if (!plain(next))
+                    end = next + 1;
+            face.spans.push_back(PreparedFace::Span{static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(end - x),
+                                                    static_cast<std::uint32_t>(face.pixels.size())});
+            face.pixels.insert(face.pixels.end(), pixels + x, pixels + end);
+            x = end;
+        }
+    }
+    face.rowSpans.push_back(static_cast<std::uint32_t>(face.spans.size()));
+    face.spans.shrink_to_fit();
+    face.pixels.shrink_to_fit();
+}
+
+// Puts a prepared face on the canvas with its top left corner at (x, y), clipped to the canvas:
+// the same pixels as drawing it there, since a face is opaque.
+void copyFace(Canvas& canvas, const PreparedFace& face, int x, int y)
+{
+    SDL_Surface* target = canvas.surface();
+    if (target == nullptr)
+        return;
+    const int left = std::max(x, 0);
+    const int right = std::min(x + face.width, target->w);
+    const int top = std::max(y, 0);
+    const int bottom = std::min(y + face.height, target->h);
+    if (left >= right || top >= bottom)
+        return;
+    // Face columns [from, to) land on the canvas at x + column.
+    const int from = left - x;
+    const int to = right - x;
+    SDL_LockSurface(target);
+    for (int ty = top; ty < bottom; ++ty) {
+        const int fy = ty - y;
+        Uint32* out = pixelRow(target, ty) + left;   // face column `from`
+        if (plainEdgeRow(face, fy)) {
+            std::fill(out, out + (to - from), face.edge);
+        } else {
+            std::fill(out, out + (to - from), face.fill);
+            if (from == 0)
+                out[0] = face.edge;
+            if (to == face.width)
+                out[to - from - 1] = face.edge;
+        }
+        for (std::uint32_t i = face.rowSpans[static_cast<std::size_t>(fy)];
+             i < face.rowSpans[static_cast<std::size_t>(fy) + 1]; ++i) {
+            const PreparedFace::Span& span = face.spans[i];
+            const int first = std::max(static_cast<int>(span.x), from);
+            const int last = std::min(span.x + span.length, to);
+            if (first < last)
+                std::copy(face.pixels.begin() + span.offset + (first - span.x),
+                          face.pixels.begin() + span.offset + (last - span.x), out + (first - from));
+        }
+    }
+    SDL_UnlockSurface(target);
+}
+
+// The face drawn once and kept, or null when a copy would not give the same pixels as drawing it
+// on the table: a label or pip reaching past the card's edge.
+const PreparedFace* preparedFace(int suit, int rank, bool selected, int width, int height)
 {
     DrawingResources& res = drawingResources();
     if (width <= 2 || height <= 2 || width > 0xFFFF || height > 0xFFFF || suit < 0 || suit > 255 || rank < 0 ||
@@ -155,7 +242,7 @@ const Image* preparedFace(int suit, int rank, bool selected, int width, int heig
                               static_cast<std::uint64_t>(selected ? 1 : 0) << 16 |
                               static_cast<std::uint64_t>(width) << 20 | static_cast<std::uint64_t>(height) << 40;
     if (const auto it = res.faces.find(key); it != res.faces.end())
-        return it->second.empty() ? nullptr : &it->second;
+        return it->second.width == 0 ? nullptr : &it->second;
 
     Canvas scratch(1, 1);
     const Size label = scratch.textExtent(labelFont(), rankLabel(rank));
@@ -167,13 +254,29 @@ const Image* preparedFace(int suit, int rank, bool selected, int width, int heig
     // A bound for the odd program drawing cards at many sizes; a few pack's worth otherwise.
     if (res.faces.size() >= 512)
         res.faces.clear();
-    Image& picture = res.faces[key];
-    if (fits) {
-        Canvas card(width, height);
-        drawFace(card, suit, rank, selected, Rect{0, 0, width, height});
-        picture = card.picture(Rect{0, 0, width, height});
-    }
-    return picture.empty() ? nullptr : &picture;
+    PreparedFace& face = res.faces[key];
+    if (!fits)
+        return nullptr;
+    Canvas card(width, height);
+    if (card.surface() == nullptr)
+        return nullptr;
+    // The plain colours as this canvas stores them, read before anything is drawn on them.
+    card.fillRect(Rect{0, 0, width, height}, res.black);
+    card.fillRect(Rect{1, 1, width - 1, height - 1}, selected ? res.grey : res.white);
+    SDL_Surface* surface = card.surface();
+    SDL_LockSurface(surface);
+    const Uint32 edge = pixelRow(surface, 0)[0];
+    const Uint32 fill = pixelRow(surface, 1)[1];
+    SDL_UnlockSurface(surface);
+    drawFace(card, suit, rank, selected, Rect{0, 0, width, height});
+    SDL_LockSurface(surface);
+    face.width = width;
+    face.height = height;
+    face.edge = edge;
+    face.fill = fill;
+    keepDifferences(face, surface);
+    SDL_UnlockSurface(surface);
+    return &face;
 }
 
 } // namespace
@@ -194,8 +297,6 @@ void createDrawingResources()
     for (int suit = 1; suit <= 4; ++suit)
         res.suitIcons[static_cast<std::size_t>(suit)] =
             loadSmallIcon(suitResources[static_cast<std::size_t>(suit)], scaleX(9));
-    for (std::size_t i = 0; i < backResources.size(); ++i)
-        res.backs[i] = Image::fromPng(resourceData("back" + std::to_string(backResources[i]) + ".png"));
     res.scaledBacks.clear();
     res.faces.clear();
     // The indicator is drawn onto a white box and copied whole, so it is blended only once.
@@ -206,6 +307,15 @@ void createDrawingResources()
         drawPip(box, res.suitIcons[static_cast<std::size_t>(suit)], 1, 2, pip);
         res.trumpIndicators[static_cast<std::size_t>(suit)] = box.picture(Rect{0, 0, pip + 2, pip + 2});
     }
+}
+
+const Image& storedBack(int back)
+{
+    DrawingResources& res = drawingResources();
+    const std::size_t index = back >= 0 && back < static_cast<int>(res.backs.size()) ? static_cast<std::size_t>(back) : 0;
+    if (res.backs[index].empty())
+        res.backs[index] = Image::fromPng(resourceData("back" + std::to_string(backResources[index]) + ".png"));
+    return res.backs[index];
 }
 
 const ScaledBack& scaledBack(int back, int width, int height)
@@ -219,7 +329,7 @@ const ScaledBack& scaledBack(int back, int width, int height)
     if (res.scaledBacks.size() >= 32)
         res.scaledBacks.clear();
     res.faces.clear();
-    Image picture = res.backs[static_cast<std::size_t>(index)].scaled(width, height);
+    Image picture = storedBack(index).scaled(width, height);
     const bool opaque = picture.opaque();
     res.scaledBacks.push_back(ScaledBack{index, width, height, std::move(picture), opaque});
     return res.scaledBacks.back();
@@ -255,9 +365,9 @@ bool Card::drawCard(Canvas& canvas) const
         return true;
     }
 
-    const Image* face = preparedFace(suit, rank, selected, width, height);
+    const PreparedFace* face = preparedFace(suit, rank, selected, width, height);
     if (face != nullptr)
-        canvas.copyPicture(*face, x, y);
+        copyFace(canvas, *face, x, y);
     else
         drawFace(canvas, suit, rank, selected, bounds);
     return true;

@@ -21,16 +21,33 @@ struct ScaledBack {
     bool opaque = false;
 };
 
+// A card face drawn once, kept as its border and fill colours and only the pixels that differ
+// from them (labels and pips): most of a face is plain, so this is a fraction of a whole picture.
+struct PreparedFace {
+    struct Span {
+        std::uint16_t x = 0;
+        std::uint16_t length = 0;
+        std::uint32_t offset = 0;   // into pixels
+    };
+    int width = 0;   // 0: the face is drawn directly (see preparedFace)
+    int height = 0;
+    std::uint32_t edge = 0;   // pixel values as a canvas stores them
+    std::uint32_t fill = 0;
+    std::vector<std::uint32_t> rowSpans;   // height + 1 entries: row r owns spans [rowSpans[r], rowSpans[r + 1])
+    std::vector<Span> spans;
+    std::vector<std::uint32_t> pixels;
+};
+
 struct DrawingResources {
     std::array<Icon, 5> suitIcons;     // index = suit 1..4, at scaleX(9) pixels
-    std::array<Image, 5> backs;        // index = back 0..4, as stored
+    std::array<Image, 5> backs;        // index = back 0..4, as stored; decoded on first use (storedBack)
     std::array<Image, 5> trumpIndicators;   // index = suit 1..4: the pip in its white box
     // Every back and card size drawn since the density was set; a few at most (hands and
     // stock share one size), so a short list searched in order.
     std::vector<ScaledBack> scaledBacks;
     // Card faces drawn once and copied after, by suit, rank, selection and pixel size; valid
     // for the label font and card style they were drawn with (see preparedFace).
-    std::unordered_map<std::uint64_t, Image> faces;
+    std::unordered_map<std::uint64_t, PreparedFace> faces;
     std::uint64_t facesFont = 0;
     unsigned facesStyle = 0;
     Color black{0, 0, 0};
@@ -39,7 +56,7 @@ struct DrawingResources {
 };
 
 DrawingResources& drawingResources();
-// Creates the fonts, suit icons, backs and trump indicators for the current screen density and
+// Creates the fonts, suit icons and trump indicators for the current screen density and
 // forgets every picture prepared for the one before.
 void createDrawingResources();
 void releaseDrawingResources();
@@ -60,6 +77,8 @@ void drawTrumpIndicator(Canvas& canvas, int suit, int x, int y);
 Icon loadIcon(int resource, int size);
 Icon loadSmallIcon(int resource, int size);
 
+// Back `back` (0..4; out of range the first) as stored, decoded once: a program shows one back.
+const Image& storedBack(int back);
 // Back `back` (0..4; out of range the first) stretched to width x height, prepared once.
 const ScaledBack& scaledBack(int back, int width, int height);
 

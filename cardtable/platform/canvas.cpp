@@ -210,13 +210,34 @@ std::vector<std::string> splitLines(std::string_view text)
     return lines;
 }
 
-int textWidth(TTF_Font* font, const std::string& text)
+// Measured widths by font and text: measuring shapes the whole text, and the same few texts are
+// measured on every paint. Keyed by the font's id, which a reopened font never shares.
+std::unordered_map<std::string, int>& textWidths()
 {
-    if (text.empty())
+    static std::unordered_map<std::string, int> widths;
+    return widths;
+}
+
+int textWidth(const Font& font, const std::string& text)
+{
+    TTF_Font* f = ttf(font);
+    if (text.empty() || f == nullptr)
         return 0;
+    std::string key;
+    key.reserve(text.size() + 8);
+    const std::uint64_t id = font.id();
+    key.append(reinterpret_cast<const char*>(&id), sizeof id);
+    key.append(text);
+    auto& widths = textWidths();
+    if (const auto it = widths.find(key); it != widths.end())
+        return it->second;
     int w = 0, h = 0;
-    if (TTF_SizeUTF8(font, text.c_str(), &w, &h) != 0)
-        return 0;
+    if (TTF_SizeUTF8(f, text.c_str(), &w, &h) != 0)
+        w = 0;
+    // A bound: widths are small, but word wrapping measures many prefixes.
+    if (widths.size() >= 4 * textCacheLimit)
+        widths.clear();
+    widths.emplace(std::move(key), w);
     return w;
 }
 
@@ -234,7 +255,7 @@ std::size_t utf8Length(unsigned char c)
 
 // Breaks one paragraph into lines no wider than maxWidth: at spaces where possible, inside a
 // word only when the word alone is too wide (so nothing spills out of the rectangle).
-void wrapParagraph(TTF_Font* font, const std::string& paragraph, int maxWidth, std::vector<std::string>& out)
+void wrapParagraph(const Font& font, const std::string& paragraph, int maxWidth, std::vector<std::string>& out)
 {
     std::vector<std::string> words;
     std::string word;
@@ -491,8 +512,7 @@ Size Canvas::textExtent(const Font& font, std::string_view text) const
     TTF_Font* f = ttf(font);
     if (!f)
         return {};
-    const std::string s(text);
-    return Size{textWidth(f, s), TTF_FontHeight(f)};
+    return Size{textWidth(font, std::string(text)), TTF_FontHeight(f)};
 }
 
 namespace {
@@ -582,7 +602,7 @@ void Canvas::drawText(const Font& font, std::string_view text, int x, int y, Col
 namespace {
 
 // The lines drawTextInRect draws for a format in a rectangle `width` pixels wide.
-std::vector<std::string> layoutLines(TTF_Font* font, std::string_view text, int width, unsigned format)
+std::vector<std::string> layoutLines(const Font& font, std::string_view text, int width, unsigned format)
 {
     std::vector<std::string> lines;
     if (format & (textSingleLine | textVCenter)) {
@@ -612,14 +632,14 @@ void Canvas::drawTextInRect(const Font& font, std::string_view text, const Rect&
         return;
     const int lineHeight = TTF_FontLineSkip(f);
     const bool center = (format & textCenter) != 0;
-    const std::vector<std::string> lines = layoutLines(f, text, area.width(), format);
+    const std::vector<std::string> lines = layoutLines(font, text, area.width(), format);
     int y = area.top;
     if (format & textVCenter)
         y = area.top + (area.height() - TTF_FontHeight(f)) / 2;
     for (const std::string& line : lines) {
         if (y >= area.bottom)
             break;
-        const int w = textWidth(f, line);
+        const int w = textWidth(font, line);
         const int x = center ? area.left + (area.width() - w) / 2 : area.left;
         renderLine(surface_, font, line, x, y, color, area);
         y += lineHeight;
@@ -631,14 +651,18 @@ int Canvas::textHeightInRect(const Font& font, std::string_view text, int width,
     TTF_Font* f = ttf(font);
     if (!f || width <= 0)
         return 0;
-    const auto lines = layoutLines(f, text, width, format);
+    const auto lines = layoutLines(font, text, width, format);
     if (lines.empty())
         return 0;
     return static_cast<int>(lines.size() - 1) * TTF_FontLineSkip(f) + TTF_FontHeight(f);
 }
 
 std::size_t cachedTextCount() { return textCache().size(); }
-void clearTextCache() { textCache().clear(); }
+void clearTextCache()
+{
+    textCache().clear();
+    textWidths().clear();
+}
 
 Image Canvas::picture(const Rect& area) const
 {

@@ -82,7 +82,8 @@ private:
     std::uint64_t id_ = 0;
 };
 
-// Rendered text lines are kept, by font, colour and text, up to this many.
+// Rendered text lines are kept, by font, colour and text, up to this many (and measured widths,
+// by font and text, up to four times as many).
 inline constexpr std::size_t textCacheLimit = 256;
 std::size_t cachedTextCount();
 void clearTextCache();

@@ -36,8 +36,8 @@ constexpr int canvasWidth = 480;
 constexpr int canvasHeight = 200;
 
 // The cards of the test table: every rank of one suit per row, alternate ones selected, the
-// last row face down with the chosen back, its second card selected (inverted). Placed partly
-// off the right edge as well, where a copy must clip as drawing does.
+// last row face down with the chosen back, its second card selected (inverted). Rows lie partly
+// off the left, top and right edges, where a copy must clip as drawing does.
 std::vector<Card> tableCards(int back, int step)
 {
     std::vector<Card> cards;
@@ -53,7 +53,7 @@ std::vector<Card> tableCards(int back, int step)
             c.back = back;
             c.faceDown = suit == 5 ? 1 : 0;
             c.selected = ((rank + step) % 2 == 0) != (suit == 5);
-            c.moveTo((rank - 6) * (w / 2 + 3) + (suit == 4 ? canvasWidth - 5 * w : 0) - (suit == 2 ? w / 2 : 0),
+            c.moveTo((rank - 6) * (w / 2 + 3) + (suit == 4 ? canvasWidth - 5 * w : 0) - (suit == 2 || suit == 5 ? w / 2 : 0),
                      (suit - 1) * h / 3 - (suit == 1 ? h / 4 : 0));
             cards.push_back(c);
         }
@@ -89,7 +89,7 @@ void paintFresh(Canvas& canvas, const Table& t)
     const int pip = scaleX(9);
     for (const Card& c : tableCards(t.back, t.step)) {
         if (c.faceDown) {
-            canvas.stretchImage(res.backs[static_cast<std::size_t>(c.back)], c.bounds);
+            canvas.stretchImage(storedBack(c.back), c.bounds);
             if (c.selected)
                 canvas.invertRect(c.bounds);
             continue;
