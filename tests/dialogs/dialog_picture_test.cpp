@@ -8,11 +8,9 @@
 #include "shell/statistics_dialog.hpp"
 
 #include "dialogs/dialog_fakes.hpp"
-#include "sarvotte/sarvotte_game.hpp"
 #include "shell/settings_list.hpp"
-#include "trevallo/trevallo_game.hpp"
-#include "velmar/velmar_game.hpp"
-#include "zembrola/zembrola_game.hpp"
+
+#include "all_programs.hpp"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +22,7 @@
 #define QV_DIALOG_SHOTS "dialog_shots"
 #endif
 
-// The sample game keeps its class to itself; this builds one.
-std::unique_ptr<ct::Game> makeTableTestGame();
-
 namespace {
-
-const std::vector<std::pair<std::string, std::function<std::unique_ptr<ct::Game>()>>> programs{
-    {"velmar", [] { return std::make_unique<velmar::VelmarGame>(); }},
-    {"tabletest", [] { return makeTableTestGame(); }},
-    {"zembrola", [] { return std::make_unique<zembrola::ZembrolaGame>(); }},
-    {"trevallo", [] { return std::make_unique<trevallo::TrevalloGame>(); }},
-    {"sarvotte", [] { return std::make_unique<sarvotte::SarvotteGame>(); }},
-};
 
 bool overlaps(const ct::Rect& a, const ct::Rect& b)
 {
@@ -109,7 +96,7 @@ protected:
 // also with its game type list dropped down.
 TEST_F(DialogPictures, EveryProgramsDialogsFitAndAreSaved)
 {
-    for (const auto& [name, make] : programs) {
+    for (const auto& [name, make] : allPrograms()) {
         SCOPED_TRACE(name);
         const std::unique_ptr<ct::Game> game = make();
         const ct::SettingsList list = game->settingsList();

@@ -5,10 +5,8 @@
 #include "platform/density.hpp"
 #include "settings/test_dir.hpp"
 #include "shell/run_program.hpp"
-#include "sarvotte/sarvotte_game.hpp"
-#include "trevallo/trevallo_game.hpp"
-#include "velmar/velmar_game.hpp"
-#include "zembrola/zembrola_game.hpp"
+
+#include "all_programs.hpp"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +18,7 @@
 
 using nlohmann::json;
 
-// The sample game keeps its class to itself; this builds one.
-std::unique_ptr<ct::Game> makeTableTestGame();
-
 namespace {
-
-// Every program under test: adding one is one line.
-const std::vector<std::pair<std::string, std::function<std::unique_ptr<ct::Game>()>>> programs{
-    {"velmar", [] { return std::make_unique<velmar::VelmarGame>(); }},
-    {"tabletest", [] { return makeTableTestGame(); }},
-    {"zembrola", [] { return std::make_unique<zembrola::ZembrolaGame>(); }},
-    {"trevallo", [] { return std::make_unique<trevallo::TrevalloGame>(); }},
-    {"sarvotte", [] { return std::make_unique<sarvotte::SarvotteGame>(); }},
-};
 
 long environmentNumber(const char* name, long fallback)
 {
@@ -133,7 +119,7 @@ TEST(ScriptFuzz, RandomLinesNeverCrashLoseCardsOrLieInTheExitStatus)
     const auto seed = static_cast<std::uint32_t>(environmentNumber("QV_FUZZ_SEED", 12));
     constexpr int linesPerScript = 100;
     ct::setScreenDensity(96, 96);
-    for (const auto& [name, make] : programs) {
+    for (const auto& [name, make] : allPrograms()) {
         SCOPED_TRACE(name);
         settings_test::TestDir dir;
         ct::SettingsStore store(dir / "registry.sqlite3");
