@@ -74,6 +74,31 @@ Rect clipped(const Rect& area, int width, int height, const Rect* clip = nullptr
     return r;
 }
 
+// An icon at its own size over the canvas: most of an icon is fully transparent or fully
+// opaque, so only its anti-aliased edge needs the blend.
+void blendIcon(SDL_Surface* canvas, SDL_Surface* src, int x, int y)
+{
+    if (!canvas || !src)
+        return;
+    const Rect r = clipped(Rect{x, y, x + src->w, y + src->h}, canvas->w, canvas->h);
+    if (r.width() <= 0 || r.height() <= 0)
+        return;
+    SDL_LockSurface(src);
+    SDL_LockSurface(canvas);
+    for (int row_ = r.top; row_ < r.bottom; ++row_) {
+        const Uint32* in = row(src, row_ - y);
+        Uint32* out = row(canvas, row_);
+        for (int col = r.left; col < r.right; ++col) {
+            const Uint32 s = in[col - x];
+            if (s < 0x01000000u)
+                continue;
+            out[col] = s >= 0xFF000000u ? s : blendOver(out[col], s);
+        }
+    }
+    SDL_UnlockSurface(canvas);
+    SDL_UnlockSurface(src);
+}
+
 // Draws `src` (ARGB) scaled to dst onto `canvas` through `put(dstPixel, srcPixel)`.
 // Each destination pixel takes the average of the source pixels it covers, so a 56 x 80 back
 // drawn at 28 x 40 keeps its pattern instead of dropping every other line.
@@ -494,6 +519,10 @@ void Canvas::drawIconSized(const Icon& icon, int x, int y, int size, IconDraw mo
     const Rect dst{x, y, x + w, y + h};
     switch (mode) {
     case IconDraw::normal:
+        if (w == icon.width() && h == icon.height()) {
+            blendIcon(surface_, icon.surface(), x, y);
+            break;
+        }
         scaleOnto(surface_, icon.surface(), dst, nullptr, [](Uint32 d, Uint32 s) { return blendOver(d, s); });
         break;
     case IconDraw::maskOnly:

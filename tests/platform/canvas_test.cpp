@@ -144,6 +144,12 @@ TEST(CanvasImages, IconsBlendOrShowTheirSilhouetteAndScale)
     canvas.drawIcon(icon, 0, 0, IconDraw::normal);
     EXPECT_NEAR(canvas.pixel(0, 0).r, 128, 1);
     EXPECT_EQ(canvas.pixel(1, 0), black);   // transparent: the table shows
+    Icon edge = Image::blank(3, 1);
+    put(edge, 0, 0, 0xFFFF0000u);
+    put(edge, 2, 0, 0xFF0000FFu);
+    canvas.drawIcon(edge, -1, 0, IconDraw::normal);   // clipped at the left: each pixel in its place
+    EXPECT_NEAR(canvas.pixel(0, 0).r, 128, 1);          // under the transparent pixel: unchanged
+    EXPECT_EQ(canvas.pixel(1, 0), (Color{0, 0, 255}));
 
     canvas.fillRect(Rect{0, 0, 2, 1}, green);
     canvas.drawIcon(icon, 0, 0, IconDraw::maskOnly);
