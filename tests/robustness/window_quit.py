@@ -123,7 +123,9 @@ with tempfile.TemporaryDirectory() as store:
             elif way == "box at start-up":
                 proc, win = start(store, ("--seed", box_seed))
             else:
-                proc, win = start(store)
+                # A deal that opens no box at start-up in any program: a random one sometimes
+                # does (a round the computer wins in its first moves), and that box takes the keys.
+                proc, win = start(store, ("--seed", "1"))
             if win is not None:
                 send(win)
                 if way.startswith("Alt+F4 in"):
