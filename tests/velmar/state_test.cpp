@@ -21,9 +21,9 @@ TEST_F(State, RoundTripsIntoAnotherGame)
           {"humanHand", json::array({json::array({D, 6, 1}), json::array({C, 10, 0}), json::array({H, 7, 1})})},
           {"computerHand", cardsJson({{S, A}, {D, 7}, {C, 9}})}, {"computerHandSortMode", -1},
           {"computerAttacks", 1}, {"computerHandSpread", 5}, {"showStockCount", 1}, {"humanWins", 7}});
-    const json saved = game->state();
+    const json saved = game().state();
 
-    Program other;
+    Program<velmar::VelmarGame> other;
     other.game.load(saved);
     EXPECT_EQ(other.game.state(), saved);
     EXPECT_EQ(other.window.title(), "Bulk. Transfer");
@@ -61,21 +61,21 @@ TEST_F(State, TheHandKeepsItsFanUntilTheBoutEnds)
     // the bout ends, and state and load carry that so a script can find the cards.
     load({{"trumpCard", trumpJson(S, 6)}, {"humanHand", cardsJson({{H, 6}, {H, 7}, {H, 8}, {H, 9}, {H, 10}, {C, 6}, {C, 7}})},
           {"computerHand", cardsJson({{D, 6}, {D, 7}, {D, 8}, {D, 9}, {D, 10}, {D, J}})}});
-    EXPECT_EQ(game->state()["humanHandSpread"], 1);
-    EXPECT_EQ(game->state()["humanHandPerRow"], 12);
+    EXPECT_EQ(game().state()["humanHandSpread"], 1);
+    EXPECT_EQ(game().state()["humanHandPerRow"], 12);
     tapCard(H, 6);
-    tap(velmar::area::playArea);
+    tapDesign(velmar::area::playArea);
     ASSERT_EQ(s().humanHand.count(), 6);
     EXPECT_EQ(s().humanHand.spread, 1);
-    const json mid = game->state();
+    const json mid = game().state();
     EXPECT_EQ(mid["humanHandSpread"], 1);
 
     load({{"humanHandSpread", 2}, {"humanHandPerRow", 7}});
     EXPECT_EQ(s().humanHand.at(2).x - s().humanHand.at(1).x, ct::scaleX(28));
     load(json{{"humanHandSpread", mid["humanHandSpread"]}, {"humanHandPerRow", mid["humanHandPerRow"]}});
     EXPECT_EQ(s().humanHand.at(2).x - s().humanHand.at(1).x, ct::scaleX(28) / 2);
-    EXPECT_THROW(game->load({{"humanHandSpread", 5}}), std::invalid_argument);
-    EXPECT_THROW(game->load({{"humanHandPerRow", 0}}), std::invalid_argument);
+    EXPECT_THROW(game().load({{"humanHandSpread", 5}}), std::invalid_argument);
+    EXPECT_THROW(game().load({{"humanHandPerRow", 0}}), std::invalid_argument);
 }
 
 } // namespace

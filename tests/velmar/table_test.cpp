@@ -71,9 +71,9 @@ TEST_F(Table, TrumpIndicatorAndStockCount)
     EXPECT_EQ(japanese.pixel(214, 79), white);
     EXPECT_FALSE(hasWhite(japanese, ct::Rect{203, 60, 236, 71}));
     // "Thrown up" counts the turned-up card; "Bulk" has no stock and draws no count.
-    game->changeGameType(0);
+    game().changeGameType(0);
     EXPECT_TRUE(hasWhite(paint(), ct::Rect{203, 75, 236, 95}));
-    game->changeGameType(2);
+    game().changeGameType(2);
     EXPECT_FALSE(hasWhite(paint(), count));
 }
 

@@ -7,7 +7,7 @@ add_unit_tests(velmar_tests
     ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/state_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/table_test.cpp
-  LIBS velmar_game)
+  LIBS velmar_game game_test_fixture)
 
 # Velmar's table as pictures, from the built program (everything else end to end is a golden replay).
 add_unit_tests(velmar_picture_tests

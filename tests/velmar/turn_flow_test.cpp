@@ -27,7 +27,6 @@ protected:
             fields["trumpCard"] = trumpJson(H, A);
         load(fields);
     }
-    std::uint32_t stored(const char* name) { return shell->settings().read(name); }
 };
 
 } // namespace
@@ -40,9 +39,12 @@ TEST_F(TurnFlow, AWinIsSavedBeforeItsBoxIsShown)
               {"computerHand", cardsJson({{S, K}})}, {"computerAttacks", 0}, {"computerOpened", 0},
               {"computerWins", 4}});
     std::uint32_t savedAtBox = 0;
-    window().onBox = [&] { savedAtBox = stored("statc"); };
-    tap(area::actionButton);
-    ASSERT_EQ(window().boxes.size(), 1u);
+    window().onEvent = [&](const json& e) {
+        if (e["event"] == "msgbox")
+            savedAtBox = stored("statc");
+    };
+    tapDesign(area::actionButton);
+    ASSERT_EQ(window().boxes().size(), 1u);
     EXPECT_EQ(savedAtBox, 1u);   // counted in the (empty) store, not from the loaded in-memory 4
 }
 
@@ -53,9 +55,9 @@ TEST_F(TurnFlow, BothHandsEmptyAtOnceIsTheComputersWin)
     // No play empties both hands at one check; the rule still holds for the check itself.
     s().humanHand.clear();
     s().computerHand.clear();
-    game->gameMessage(velmar::step::computerDefends);
-    ASSERT_EQ(window().boxes.size(), 1u);
-    EXPECT_EQ(window().boxes[0]["text"], "I win!");
+    game().gameMessage(velmar::step::computerDefends);
+    ASSERT_EQ(window().boxes().size(), 1u);
+    EXPECT_EQ(window().boxes()[0]["text"], "I win!");
     EXPECT_EQ(s().computerWins, 1);
     EXPECT_EQ(s().humanWins, 0);
 }
@@ -65,14 +67,14 @@ TEST_F(TurnFlow, ActionButtonOnAnEmptyTableOnlyShowsItPressed)
     // A fresh deal the human opens.
     ASSERT_TRUE(s().humanRow.empty() && s().computerRow.empty());
     ASSERT_EQ(s().computerAttacks, 0);
-    const json before = game->state();
+    const json before = game().state();
     const ct::Rect r = ct::scaleRect(area::actionButton);
-    game->stylusDown(r.left + 1, r.top + 1);
+    game().stylusDown(r.left + 1, r.top + 1);
     EXPECT_EQ(s().buttonPressed, 1);
     window().paintIfInvalid();
-    game->stylusUp(r.left + 1, r.top + 1);
+    game().stylusUp(r.left + 1, r.top + 1);
     EXPECT_EQ(s().buttonPressed, 0);
-    EXPECT_EQ(game->state(), before);
+    EXPECT_EQ(game().state(), before);
     EXPECT_EQ(window().invalidArea(), r);   // the button alone is drawn again
 }
 
@@ -82,18 +84,18 @@ TEST_F(TurnFlow, TheTurnFlowReportsTheComputersTransferAndAnImpossibleTable)
     position({{"gameType", 1}, {"humanHand", cardsJson({{C, 7}, {D, 6}, {S, K}, {S, Q}})},
               {"computerHand", cardsJson({{S, 7}, {D, 9}, {C, 8}, {S, 10}, {D, J}})}, {"computerAttacks", 0}});
     tapCard(C, 7);
-    tap(area::playArea);
+    tapDesign(area::playArea);
     EXPECT_EQ(status(), "Transfer!");
     EXPECT_EQ(s().computerAttacks, 1);
-    EXPECT_TRUE(window().boxes.empty());
+    EXPECT_TRUE(window().boxes().empty());
 
     // The computer to attack with only the human's card on the table: an error box, then the bout ends.
     // (A load refuses such a table, so the card is moved by hand.)
     position({{"computerRow", cardsJson({})}, {"humanHand", cardsJson({{C, 9}, {D, 6}, {S, K}})},
               {"computerHand", cardsJson({{S, 7}, {D, 9}})}, {"computerAttacks", 1}});
     velmar::moveOne(s().humanHand, 1, s().humanRow);
-    game->gameMessage(velmar::step::computerAttacks);
-    ASSERT_EQ(window().boxes.size(), 1u);
-    EXPECT_EQ(window().boxes[0]["text"], "ERROR: strange , activ not lost!");
+    game().gameMessage(velmar::step::computerAttacks);
+    ASSERT_EQ(window().boxes().size(), 1u);
+    EXPECT_EQ(window().boxes()[0]["text"], "ERROR: strange , activ not lost!");
     EXPECT_EQ(status(), "Ok. Your move!");
 }

@@ -10,7 +10,7 @@ using namespace zembrola;
 
 TEST(DeskTest, FixedCapacityRefusesOverflowAndCopyClearsSelection)
 {
-    prepareFramework();
+    prepareFramework(zembrolaProgramInfo(), 918273);
     CDesk row(2);
     row.append(C, 7);
     row.append(C, 9);
