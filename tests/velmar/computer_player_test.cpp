@@ -1,4 +1,4 @@
-// The Velmar computer player's thresholds, each on both sides. Its choices in positions are pinned
+// The Velmar computer player's limits, each on both sides. Its choices of card in positions are pinned
 // by the computer-thresholds replay; these are the limits a replay would need many positions for.
 #include "velmar_fixture.hpp"
 
@@ -45,7 +45,7 @@ TEST_F(ComputerPlayer, MaySpendTrumpThresholds)
         {0, Q, 17, 2, 0}, {0, Q, 11, 2, 0}, {0, Q, 10, 2, 1}, {1, Q, 5, 2, 0}, {1, Q, 4, 2, 1},
         {0, K, 6, 2, 0}, {0, K, 5, 2, 1}, {1, K, 1, 2, 0}, {1, K, 0, 2, 1},
         {0, A, 3, 2, 0}, {0, A, 2, 2, 1}, {1, A, 1, 2, 0}, {1, A, 0, 2, 1},
-        {0, 10, 16, 2, 1},
+        {0, 10, 19, 2, 1},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(testing::Message() << "attacks " << r.attacks << " rank " << r.rank << " stock " << r.stock
@@ -64,43 +64,46 @@ TEST_F(ComputerPlayer, MaySpendSpadeHoldsHighSpadesInJapaneseOnly)
     EXPECT_EQ(maySpendSpade(s(), card(S, A)), 1);   // not "Japanese"
     s().gameType = 4;
     setTrump(D, phantomRank, 1);
-    EXPECT_EQ(maySpendSpade(s(), card(S, J)), 0);
-    EXPECT_EQ(maySpendSpade(s(), card(S, 10)), 1);
-    EXPECT_EQ(maySpendSpade(s(), card(C, A)), 1);
-    setStock(11);
-    EXPECT_EQ(maySpendSpade(s(), card(S, Q)), 0);
-    setStock(10);
-    EXPECT_EQ(maySpendSpade(s(), card(S, Q)), 1);
-    EXPECT_EQ(maySpendSpade(s(), card(S, K)), 0);
-    setStock(8);
-    EXPECT_EQ(maySpendSpade(s(), card(S, A)), 1);
+    struct Row {
+        int stock, suit, rank, expected;
+    };
+    for (const Row r : {Row{21, S, J, 0}, Row{21, S, 10, 1}, Row{21, C, A, 1}, Row{11, S, Q, 0}, Row{10, S, Q, 1},
+                        Row{10, S, K, 0}, Row{9, S, A, 0}, Row{8, S, A, 1}}) {
+        setStock(r.stock);
+        EXPECT_EQ(maySpendSpade(s(), card(r.suit, r.rank)), r.expected) << r.rank << " with " << r.stock;
+    }
 }
 
-TEST_F(ComputerPlayer, TransferDecisionDependsOnStockAndHandSize)
+TEST_F(ComputerPlayer, TransferIsWorthwhileNearTheEndOrWithAPairOrAnUnheldRank)
+{
+    // The human attacks with a 9; the stock is gone.
+    struct Row {
+        Cards computerHand, humanHand;
+        int expected;
+    };
+    for (const Row& r : {Row{{{D, 9}, {C, 7}, {S, Q}}, {{S, 9}}, 1},   // down to its last cards
+                         Row{{{D, 9}, {C, 7}, {S, Q}, {S, K}}, {{S, 9}}, 0},
+                         Row{{{D, 9}, {C, 7}, {S, Q}, {S, K}}, {{S, 8}}, 1},
+                         Row{{{D, 9}, {H, 9}, {C, 7}, {S, Q}, {S, K}}, {{S, 9}}, 1}}) {
+        set({.humanRow = {{C, 9}}, .computerHand = r.computerHand, .humanHand = r.humanHand, .stock = 0});
+        EXPECT_EQ(transferWorthwhile(s(), 9), r.expected) << r.computerHand.size() << " cards";
+    }
+}
+
+TEST_F(ComputerPlayer, TheComputerTransfersOnlyWhenTheHumanCanAnswerBoth)
 {
     s().gameType = 1;
     s().transferVariant = 1;
     setTrump(H, A);
-    auto position = [&](const Cards& computerHand, int stock, const Cards& humanHand = {{D, 7}, {S, K}, {S, Q}}) {
-        set({.humanRow = {{C, 7}}, .computerHand = computerHand, .humanHand = humanHand, .stock = stock});
+    const Cards five{{S, 7}, {D, 9}, {C, 8}, {S, 10}, {D, J}};
+    for (const auto& [humanHand, expected] : {std::pair{Cards{{D, 7}, {S, K}}, Defence::transfers},
+                                              std::pair{Cards{{D, 8}}, Defence::beats}}) {
+        set({.humanRow = {{C, 7}}, .computerHand = five, .humanHand = humanHand, .stock = 10});
         s().transferOpen = 1;
         s().computerAttacks = 0;
-    };
-    const Cards five{{S, 7}, {D, 9}, {C, 8}, {S, 10}, {D, J}};
-
-    position(five, 10);
-    EXPECT_EQ(transferWorthwhile(s(), 7), 1);
-    EXPECT_EQ(computerDefend(s()), Defence::transfers);
-    EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 7}, {S, 7}}));
-    EXPECT_TRUE(s().humanRow.empty());
-    EXPECT_EQ(s().computerAttacks, 1);
-    EXPECT_EQ(s().transferOpen, 1);
-
-    // Not when the human would have to beat two cards with one: it beats instead.
-    position(five, 10, {{D, 8}});
-    EXPECT_EQ(computerDefend(s()), Defence::beats);
+        EXPECT_EQ(computerDefend(s()), expected);
+    }
     EXPECT_EQ(cardsOf(s().computerRow), (Cards{{C, 8}}));
-    EXPECT_EQ(cardsOf(s().humanRow), (Cards{{C, 7}}));
     EXPECT_EQ(s().transferOpen, 0);
 }
 
