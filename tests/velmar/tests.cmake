@@ -1,7 +1,6 @@
 # Velmar: rules, computer player, turn flow, headless state and whole games played by taps.
 add_unit_tests(velmar_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/velmar_fixture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp

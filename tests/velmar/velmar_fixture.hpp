@@ -12,22 +12,29 @@ namespace velmar_test {
 using namespace game_test;
 
 inline constexpr int A = 14;
+inline constexpr std::int32_t seed = 4187839;
 
 // A bare state for rules and computer-player tests: trump hearts, hands sorted by rank, 20 cards
 // in the pack.
-class StateTest : public BareStateTest<velmar::VelmarState> {
+class StateTest : public TrumpStateTest<velmar::VelmarState> {
 protected:
-    void SetUp() override;
-    // Turned-up card (hidden or not) and the trump suit of every set.
-    void setTrump(int suit, int rank = 6, int hidden = 0);
-    // Exactly n cards left in the pack (its first n slots that no set holds).
-    void setStock(int n);
+    void SetUp() override
+    {
+        start(velmar::velmarProgramInfo(), seed);
+        setTrump(H);
+        s().computerHand.sortMode = 0;
+        s().humanHand.sortMode = 0;
+        setStock(20);
+    }
 };
 
 // The program; its first deal is one the human opens, whatever the cards.
 class GameTest : public ProgramTest<velmar::VelmarGame> {
 protected:
-    void SetUp() override;
+    void SetUp() override
+    {
+        start(velmar::velmarProgramInfo(), seed, [](velmar::VelmarGame& g) { g.gameState().nextStarter = 0; });
+    }
     // Taps this card of the human's hand.
     void tapCard(int suit, int rank) { ProgramTest::tapCard(s().humanHand, suit, rank); }
 };

@@ -10,7 +10,7 @@ using namespace zembrola;
 
 TEST(DeskTest, FixedCapacityRefusesOverflowAndCopyClearsSelection)
 {
-    prepareFramework(zembrolaProgramInfo(), 918273);
+    prepareFramework(zembrolaProgramInfo(), seed);
     CDesk row(2);
     row.append(C, 7);
     row.append(C, 9);
