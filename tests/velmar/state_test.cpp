@@ -1,5 +1,5 @@
-// The Velmar headless state: round trips and load laying out the sets as a deal does. Refused
-// loads, the invariants and whole games are pinned by the replays (load-refused, monkey, game-*).
+// The Velmar headless state: load lays out the sets as a deal does. Round trips, refused loads,
+// the invariants and whole games are pinned by the replays (load-refused, monkey, game-*).
 #include "velmar_fixture.hpp"
 
 #include "velmar/table.hpp"
@@ -12,24 +12,6 @@ using nlohmann::json;
 namespace {
 
 class State : public GameTest {};
-
-TEST_F(State, RoundTripsIntoAnotherGame)
-{
-    // A position in the middle of a bout, with a selection and an unsorted computer hand.
-    load({{"gameType", 3}, {"trumpCard", trumpJson(C, 9, 1)}, {"deck", {{"cards", json::array()}}},
-          {"computerRow", cardsJson({{D, 9}, {S, 9}})},
-          {"humanHand", json::array({json::array({D, 6, 1}), json::array({C, 10, 0}), json::array({H, 7, 1})})},
-          {"computerHand", cardsJson({{S, A}, {D, 7}, {C, 9}})}, {"computerHandSortMode", -1},
-          {"computerAttacks", 1}, {"computerHandSpread", 5}, {"showStockCount", 1}, {"humanWins", 7}});
-    const json saved = game().state();
-
-    Program<velmar::VelmarGame> other;
-    other.game.load(saved);
-    EXPECT_EQ(other.game.state(), saved);
-    EXPECT_EQ(other.window.title(), "Bulk. Transfer");
-    EXPECT_EQ(cardsOf(other.game.gameState().computerHand), (Cards{{S, A}, {D, 7}, {C, 9}}));
-    EXPECT_EQ(other.game.consistencyViolations(), std::vector<std::string>{});
-}
 
 TEST_F(State, LoadLaysOutTheSetsAsADealDoes)
 {

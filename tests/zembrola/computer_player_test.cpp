@@ -168,14 +168,5 @@ TEST_F(StateTest, AnswerBeatsFromTheTopAndGivesUpWithTheLowestCards)
     }
 }
 
-TEST_F(StateTest, AnswerWithNothingToAnswerChangesNothing)
-{
-    setCards(s().computerHand, {{C, 8}});
-    s().computerLeads = 0;
-    EXPECT_EQ(computerAnswer(s()), -1);
-    EXPECT_EQ(s().computerHand.count(), 1);
-    EXPECT_EQ(s().computerLeads, 0);
-}
-
 } // namespace
 } // namespace zembrola_test
