@@ -10,7 +10,7 @@ namespace {
 
 using namespace zembrola;
 
-TEST(DeskTest, FixedCapacityRefusesOverflowAndCopyClearsSelection)
+TEST(DeskTest, AnOverflowIsRefusedAndLosesNoCard)
 {
     prepareFramework(zembrolaProgramInfo(), seed);
     CDesk row(2);
@@ -19,21 +19,20 @@ TEST(DeskTest, FixedCapacityRefusesOverflowAndCopyClearsSelection)
     row.append(C, K);   // refused: the desk stays as it was
     EXPECT_EQ(cardsOf(row), (Cards{{C, 7}, {C, 9}}));
 
-    CDesk hand(36);
+    CDesk hand(36), probe(4);
     setCards(hand, {{C, 7}, {H, 8}, {C, A}, {S, 6}});
-    EXPECT_EQ(hand.countSuit(C), 2);
     hand.selectSuit(C);
-    EXPECT_EQ(hand.countSelected(), 2);
-    CDesk probe(4);
     EXPECT_EQ(hand.copySelectedTo(probe), 2);
     EXPECT_EQ(hand.countSelected(), 0);
     EXPECT_EQ(cardsOf(probe), (Cards{{C, 7}, {C, A}}));
 
-    // A move that does not fit leaves every card in the hand.
-    hand.selectAll();
+    // Two cards for the one place left: neither moves.
+    row.clear();
+    row.append(D, 6);
+    hand.selectSuit(C);
     EXPECT_EQ(moveSelectedInto(hand, row), 0);
     EXPECT_EQ(hand.count(), 4);
-    EXPECT_EQ(row.count(), 2);
+    EXPECT_EQ(cardsOf(row), (Cards{{D, 6}}));
 }
 
 TEST_F(StateTest, CheckAnswerPairsBySuitOrderOnly)
