@@ -66,6 +66,13 @@ TEST_F(StateTest, RefillReportsUnequalHands)
     EXPECT_EQ(refillHands(s()), handsUnequalAfter);
 }
 
+TEST(RulesTest, ThePenaltyFollowsTheLosersPoints)
+{
+    // -1: no trick taken; 0: only worthless ones.
+    for (const auto& [points, penalty] : {std::pair{59, 2}, std::pair{31, 2}, std::pair{30, 4}, std::pair{0, 4}, std::pair{-1, 6}})
+        EXPECT_EQ(basePenalty(points), penalty) << points;
+}
+
 TEST_F(StateTest, RoundGoesOnWhileAnyCardIsLeft)
 {
     setStock(0);
