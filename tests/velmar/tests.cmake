@@ -1,4 +1,4 @@
-# Velmar: rules, computer player, turn flow, headless state and whole games played by taps.
+# Velmar: rules, computer player, turn flow, headless state and the table as painted.
 add_unit_tests(velmar_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
