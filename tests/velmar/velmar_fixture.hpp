@@ -2,7 +2,7 @@
 // size, and the program whose first deal the human opens.
 #pragma once
 
-#include "game_fixture.hpp"
+#include "trump_game_fixture.hpp"
 
 #include "velmar/game_state.hpp"
 #include "velmar/velmar_game.hpp"

@@ -1,7 +1,7 @@
 // Zembrola's own set-up beside the shared one: the ranks of its pack and a bare state.
 #pragma once
 
-#include "game_fixture.hpp"
+#include "trump_game_fixture.hpp"
 
 #include "zembrola/game_state.hpp"
 #include "zembrola/zembrola_game.hpp"
