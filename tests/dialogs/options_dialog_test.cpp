@@ -1,20 +1,55 @@
-// The Options dialog procedure: the order of what OK restarts and writes, and what it must not
-// write. What OK stores, what Cancel keeps and the switches that restart a game are pinned by
-// every program's options replays.
+// The shared Options and Statistics dialog procedures: what the programs' options and statistics
+// replays cannot show (the order of OK's restart and writes, what must not be written, centring).
 #include "shell/options_dialog.hpp"
+#include "shell/statistics_dialog.hpp"
 
 #include "dialogs/dialog_fakes.hpp"
-#include "dialogs/sample_programs.hpp"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using ct::ControlKind;
+
+// Options shaped like Velmar's: a game type whose change restarts the game and sets the title,
+// two check boxes, the card backs.
+struct TypeProgram {
+    ct::Shell& shell;
+    int type = 0;
+    int cidc = 0;
+    int wc = 0;
+    int transfer = 0;
+    std::vector<int> backsGiven{};
+    std::vector<std::string> names{"Thrown up", "Thrown up. Transfer", "Bulk", "Bulk. Transfer", "Japanese",
+                                   "Japanese. Transfer"};
+
+    ct::OptionsDescription options()
+    {
+        ct::OptionsDescription d;
+        d.width = 124;
+        d.height = 120;
+        d.colorListId = 1006;
+        d.controls = {{1011, ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10},
+                      {1008, ControlKind::checkBox, "Double tap for play", 3, 73, 118, 10},
+                      {ct::dlg::idStatic, ControlKind::staticText, "Game type", 3, 88, 40, 10},
+                      {1015, ControlKind::comboBox, "", 45, 86, 77, 60}};
+        auto typeChanged = [this] {
+            shell.sendGameMessage(0);
+            transfer = type % 2;
+            shell.window().setTitle(names[static_cast<std::size_t>(type)]);
+        };
+        d.values = {ct::comboOption(1015, "type", &type, names, typeChanged), ct::checkOption(1011, "cidc", &cidc),
+                    ct::checkOption(1008, "wc", &wc)};
+        d.setBack = [this](int back) { backsGiven.push_back(back); };
+        return d;
+    }
+};
+
 using OptionsDialog = dialog_test::DialogFixture;
 
 TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUnchangedNever)
 {
-    dialog_test::TypeProgram program{shell};
+    TypeProgram program{shell};
     shell.settings().write("type", 0);
     int backAtRestart = -1;
     std::uint32_t typeStoredAtRestart = 99;
@@ -64,7 +99,7 @@ TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUncha
 
 TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
 {
-    dialog_test::TypeProgram program{shell};
+    TypeProgram program{shell};
     shell.colorIndex = 2;
     shell.backIndex = 3;
     EXPECT_EQ(run(program.options(), [](ct::Dialog& d) { EXPECT_EQ(d.ok(), ""); }), 1);
@@ -93,6 +128,64 @@ TEST_F(OptionsDialog, NonZeroSwitchShowsTickedAndAConstantIsWrittenOnOk)
     EXPECT_EQ(stored("sol"), 1u);
     EXPECT_EQ(wc, 0);
     EXPECT_EQ(stored("wc"), 0u);
+}
+
+// The Statistics dialog procedure: "Clear" written at once and kept through Cancel, and centring
+// (the dialog's lines and Clear followed by OK show in every program's statistics replays).
+class StatisticsDialog : public dialog_test::DialogFixture {
+protected:
+    int statc = 12;
+    int statu = 30;
+    ct::StatisticsDescription twoCounts()
+    {
+        ct::StatisticsDescription d;
+        d.countsId = 1005;
+        d.clearId = 1012;
+        d.counts = {{"Computer", "statc", &statc}, {"Human ", "statu", &statu}};
+        return d;
+    }
+};
+
+TEST_F(StatisticsDialog, ClearWritesZerosAtOnceAndCancelDoesNotBringThemBack)
+{
+    shell.settings().write("statc", 12);
+    shell.settings().write("statu", 30);
+    std::string shownAfterClear;
+    std::uint32_t storedDuringDialog = 99;
+    int clearedCalls = 0;
+    auto description = twoCounts();
+    description.cleared = [&] { ++clearedCalls; };
+    EXPECT_EQ(run(description,
+                  [&](ct::Dialog& d) {
+                      EXPECT_EQ(d.click(1012), "");
+                      shownAfterClear = d.text(1005);
+                      storedDuringDialog = stored("statc") + stored("statu");
+                      EXPECT_FALSE(d.ended());   // Clear leaves the dialog open
+                      EXPECT_EQ(d.cancel(), "");
+                  }),
+              2);
+    EXPECT_EQ(shownAfterClear, "0\n0");
+    EXPECT_EQ(storedDuringDialog, 0u);
+    EXPECT_EQ(clearedCalls, 1);
+    EXPECT_EQ(statc, 0);
+    EXPECT_EQ(statu, 0);
+    EXPECT_EQ(stored("statc"), 0u);
+    EXPECT_EQ(stored("statu"), 0u);
+}
+
+TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
+{
+    const ct::Rect& frame = shell.fakeWindow.lastFrame;
+    run(twoCounts(), {});
+    // Over the client area (240 x 294, the table without the menu bar), not the whole screen.
+    EXPECT_EQ(frame.width(), ct::dialogUnitsToPixelsX(111) + 2);
+    EXPECT_EQ(frame.left, (240 - frame.width()) / 2);
+    EXPECT_EQ(frame.top, (294 - frame.height()) / 2);
+
+    shell.fakeWindow.client = {100, 20};   // smaller than the dialog
+    run(twoCounts(), {});
+    EXPECT_EQ(frame.left, 0);
+    EXPECT_EQ(frame.top, 0);
 }
 
 } // namespace
