@@ -2,12 +2,11 @@
 // are pinned by the test table's options replay, which never taps or presses keys in a dialog).
 #include "platform/dialog.hpp"
 
-#include "platform/density.hpp"
+#include "dialogs/dialog_fakes.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -15,75 +14,12 @@ namespace {
 using ct::ControlKind;
 using ct::Dialog;
 using ct::DialogKey;
-
-// A command the procedure received: the control and its notification.
-using Command = std::pair<int, unsigned>;
-
-// An Options-like dialog: heading, two lists, a check box, a combo box with its label, a button.
-ct::DialogTemplate sampleTemplate()
-{
-    ct::DialogTemplate t;
-    t.resource = 130;
-    t.width = 124;
-    t.height = 120;
-    t.fullScreen = true;
-    t.controls = {
-        {ct::dlg::idStatic, ControlKind::staticText, "Card back              Background", 3, 3, 118, 10},
-        {1003, ControlKind::listBox, "", 3, 14, 59, 44},
-        {1006, ControlKind::listBox, "", 63, 14, 59, 44},
-        {1011, ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10},
-        {ct::dlg::idStatic, ControlKind::staticText, "Game type", 3, 87, 40, 10},
-        {1015, ControlKind::comboBox, "", 45, 85, 77, 60},
-        {1012, ControlKind::button, "Clear", 3, 102, 40, 14},
-    };
-    return t;
-}
-
-// Records the commands; fills the lists (five items each, three in the combo box) at
-// initDialog; ends on OK and cancel when `handles`.
-struct Recorder {
-    std::vector<Command> commands;
-    int inits = 0;
-    bool handles = true;
-
-    Dialog::Procedure procedure()
-    {
-        return [this](Dialog& d, unsigned message, std::uintptr_t wParam, std::intptr_t) {
-            if (message == ct::dlg::initDialog) {
-                ++inits;
-                for (const char* name : {"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}) {
-                    d.addString(1003, name);
-                    d.addString(1006, name);
-                }
-                for (const char* name : {"Thrown up", "Thrown up. Transfer", "Bulk"})
-                    d.addString(1015, name);
-                d.setSelection(1015, 1);
-                return 1;
-            }
-            if (message != ct::dlg::command)
-                return 0;
-            const int id = ct::commandId(wParam);
-            commands.emplace_back(id, ct::commandNotification(wParam));
-            if (handles && (id == ct::dlg::idOk || id == ct::dlg::idCancel)) {
-                d.end(id);
-                return 1;
-            }
-            return 0;
-        };
-    }
-};
-
-struct Point {
-    int x, y;
-};
-
-Point centre(const ct::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
-
-void tap(Dialog& d, Point p)
-{
-    d.stylusDown(p.x, p.y);
-    d.stylusUp(p.x, p.y);
-}
+using dialog_test::centre;
+using dialog_test::Command;
+using dialog_test::Point;
+using dialog_test::Recorder;
+using dialog_test::sampleTemplate;
+using dialog_test::tap;
 
 // The middle of row `row` of a list, or of a combo box's dropped list below it.
 Point listRow(const Dialog& d, int id, int row, bool dropped = false)

@@ -62,7 +62,7 @@ public:
         shell_->sendGameMessage(0);
     }
     void gameMessage(int code) override { log.push_back("gameMessage " + std::to_string(code)); }
-    void newGame() override { log.push_back("newGame"); }
+    void newGame() override {}
     void stylusDown(int x, int y) override
     {
         log.push_back("down " + std::to_string(x) + " " + std::to_string(y));
@@ -73,18 +73,12 @@ public:
     void doubleTap(int x, int y) override { log.push_back("dbl " + std::to_string(x) + " " + std::to_string(y)); }
     void drawTable(ct::Canvas&) override
     {
-        ++paints;
         if (throwOnPaint)
             throw std::logic_error("paint went wrong");
     }
     void tearDown() override { log.push_back("tearDown"); }
     nlohmann::json state() const override { return {{"cards", 3}, {"event", "overridden?"}, {"title", "no"}}; }
-    void load(const nlohmann::json& fields) override
-    {
-        if (fields.contains("bad"))
-            throw std::invalid_argument("bad is bad");
-        loaded = fields;
-    }
+    void load(const nlohmann::json&) override {}
     std::vector<std::string> consistencyViolations() const override { return violations; }
     std::vector<ct::Rect> monkeyTargets() const override { return targets; }
 
@@ -95,10 +89,8 @@ public:
     int cidc = -1;
     int cc = -1;
     int hidev = -1;
-    int paints = 0;
     bool throwOnTap = false;
     bool throwOnPaint = false;
-    nlohmann::json loaded;
     std::vector<std::string> violations;
     std::vector<ct::Rect> targets;
 };

@@ -212,17 +212,15 @@ TEST(KeyboardFocus, OutlineIsDrawnOnlyOnceAKeyWasUsedInBothTonesAndScaledWithDen
     ct::setScreenDensity(96, 96);
 }
 
+// The names the replays play (tab, space, enter, shift+enter, home, end, the arrows, letters)
+// are pinned by them; these are the rest.
 TEST(KeyboardFocus, ScriptKeyNamesAreTheWindowsVirtualKeys)
 {
-    namespace vk = ct::vk;
     const struct {
         const char* name;
         unsigned key;
         bool shift;
-    } keys[] = {{"tab", vk::tab, false},     {"Shift+Tab", vk::tab, true}, {"left", vk::left, false},
-                {"right", vk::right, false}, {"up", vk::up, false},        {"down", vk::down, false},
-                {"home", vk::home, false},   {"end", vk::end, false},      {"space", vk::space, false},
-                {"enter", vk::enter, false}, {"shift+enter", vk::enter, true}, {"o", 'O', false}, {"4", '4', false}};
+    } keys[] = {{"Shift+Tab", ct::vk::tab, true}, {"up", ct::vk::up, false}, {"4", '4', false}};
     for (const auto& row : keys) {
         unsigned key = 0;
         bool shift = !row.shift;
@@ -230,11 +228,10 @@ TEST(KeyboardFocus, ScriptKeyNamesAreTheWindowsVirtualKeys)
         EXPECT_EQ(key, row.key) << row.name;
         EXPECT_EQ(shift, row.shift) << row.name;
     }
-    for (const char* name : {"alt+n", "ctrl+o", "shift+", "f4", "tabs", "", "+"}) {
-        unsigned key = 0;
-        bool shift = false;
+    unsigned key = 0;
+    bool shift = false;
+    for (const char* name : {"alt+n", "ctrl+o", "shift+", "f4", "tabs", "", "+"})
         EXPECT_FALSE(ct::parseTableKey(name, key, shift)) << name;
-    }
 }
 
 } // namespace
