@@ -46,6 +46,7 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     } catch (const std::exception& error) {
         GTEST_SKIP() << "no SDL video: " << error.what();
     }
+    ct::createDrawingResources();   // the fonts a program loads at start-up, for the picture
     dialog_test::Recorder recorder;
     ct::Dialog dialog(dialog_test::sampleTemplate(), recorder.procedure());
     pushKey(SDLK_TAB);                 // the first list -> the second
@@ -70,6 +71,7 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     EXPECT_NE(frame.pixel(230, 316), ct::tableColor(0));          // no table below
     std::filesystem::create_directories(QV_DIALOG_SHOTS);
     frame.savePng(std::string(QV_DIALOG_SHOTS) + "/sdl_options.png");
+    ct::releaseDrawingResources();
 }
 
 } // namespace

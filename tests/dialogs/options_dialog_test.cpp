@@ -45,9 +45,9 @@ struct TypeProgram {
     }
 };
 
-using OptionsDialog = dialog_test::DialogFixture;
+using SharedDialog = dialog_test::DialogFixture;
 
-TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUnchangedNever)
+TEST_F(SharedDialog, OptionsChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUnchangedNever)
 {
     TypeProgram program{shell};
     shell.settings().write("type", 0);
@@ -97,7 +97,7 @@ TEST_F(OptionsDialog, ChangedTypeRestartsOnceBeforeTheListsAndTypeAreStoredUncha
     EXPECT_EQ(stored("type"), 9u);
 }
 
-TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
+TEST_F(SharedDialog, OptionsOkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
 {
     TypeProgram program{shell};
     shell.colorIndex = 2;
@@ -112,7 +112,7 @@ TEST_F(OptionsDialog, OkWithoutTouchingTheListsKeepsBackAndColourUnwritten)
 
 // What the programs' replays cannot reach: a switch stored as 2 (their start-up turns any
 // non-zero value into 1) and a value without a control, written as its constant on every OK.
-TEST_F(OptionsDialog, NonZeroSwitchShowsTickedAndAConstantIsWrittenOnOk)
+TEST_F(SharedDialog, OptionsNonZeroSwitchShowsTickedAndAConstantIsWrittenOnOk)
 {
     int sol = 2;
     int wc = 1;
@@ -130,60 +130,43 @@ TEST_F(OptionsDialog, NonZeroSwitchShowsTickedAndAConstantIsWrittenOnOk)
     EXPECT_EQ(stored("wc"), 0u);
 }
 
-// The Statistics dialog procedure: "Clear" written at once and kept through Cancel, and centring
-// (the dialog's lines and Clear followed by OK show in every program's statistics replays).
-class StatisticsDialog : public dialog_test::DialogFixture {
-protected:
-    int statc = 12;
-    int statu = 30;
-    ct::StatisticsDescription twoCounts()
-    {
-        ct::StatisticsDescription d;
-        d.countsId = 1005;
-        d.clearId = 1012;
-        d.counts = {{"Computer", "statc", &statc}, {"Human ", "statu", &statu}};
-        return d;
-    }
-};
-
-TEST_F(StatisticsDialog, ClearWritesZerosAtOnceAndCancelDoesNotBringThemBack)
+// Statistics: "Clear" written at once and kept through Cancel, and centring (the dialog's lines
+// and Clear followed by OK show in every program's statistics replays).
+TEST_F(SharedDialog, StatisticsClearIsWrittenAtOnceCancelKeepsItAndTheDialogIsCentred)
 {
+    int statc = 12, statu = 30, clearedCalls = 0;
     shell.settings().write("statc", 12);
     shell.settings().write("statu", 30);
+    ct::StatisticsDescription d;
+    d.countsId = 1005;
+    d.clearId = 1012;
+    d.counts = {{"Computer", "statc", &statc}, {"Human ", "statu", &statu}};
+    d.cleared = [&] { ++clearedCalls; };
     std::string shownAfterClear;
     std::uint32_t storedDuringDialog = 99;
-    int clearedCalls = 0;
-    auto description = twoCounts();
-    description.cleared = [&] { ++clearedCalls; };
-    EXPECT_EQ(run(description,
-                  [&](ct::Dialog& d) {
-                      EXPECT_EQ(d.click(1012), "");
-                      shownAfterClear = d.text(1005);
+    EXPECT_EQ(run(d,
+                  [&](ct::Dialog& dialog) {
+                      EXPECT_EQ(dialog.click(1012), "");
+                      shownAfterClear = dialog.text(1005);
                       storedDuringDialog = stored("statc") + stored("statu");
-                      EXPECT_FALSE(d.ended());   // Clear leaves the dialog open
-                      EXPECT_EQ(d.cancel(), "");
+                      EXPECT_FALSE(dialog.ended());   // Clear leaves the dialog open
+                      dialog.cancel();
                   }),
               2);
     EXPECT_EQ(shownAfterClear, "0\n0");
     EXPECT_EQ(storedDuringDialog, 0u);
     EXPECT_EQ(clearedCalls, 1);
-    EXPECT_EQ(statc, 0);
-    EXPECT_EQ(statu, 0);
-    EXPECT_EQ(stored("statc"), 0u);
-    EXPECT_EQ(stored("statu"), 0u);
-}
+    EXPECT_EQ(statc + statu, 0);
+    EXPECT_EQ(stored("statc") + stored("statu"), 0u);
 
-TEST_F(StatisticsDialog, IsCentredOverTheTableAndNeverOffItsTopLeft)
-{
+    // Over the client area (240 x 294, the table without the menu bar), not the whole screen,
+    // and never off its top left.
     const ct::Rect& frame = shell.fakeWindow.lastFrame;
-    run(twoCounts(), {});
-    // Over the client area (240 x 294, the table without the menu bar), not the whole screen.
     EXPECT_EQ(frame.width(), ct::dialogUnitsToPixelsX(111) + 2);
     EXPECT_EQ(frame.left, (240 - frame.width()) / 2);
     EXPECT_EQ(frame.top, (294 - frame.height()) / 2);
-
-    shell.fakeWindow.client = {100, 20};   // smaller than the dialog
-    run(twoCounts(), {});
+    shell.fakeWindow.client = {100, 20};
+    run(d, {});
     EXPECT_EQ(frame.left, 0);
     EXPECT_EQ(frame.top, 0);
 }

@@ -58,22 +58,20 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         const char* fields;
         const char* error;   // a part of the message; "" when the load must succeed
     };
+    // Unknown fields, ranges, suits, cards twice, missing or not of the pack are refused in every
+    // program's load replays; these are the field kinds and packs they do not all reach.
     const Case cases[] = {
-        {ct::PackTemplate::Standard36, R"({"nope": 1})", "unknown field \"nope\""},
         {ct::PackTemplate::Standard36, R"({"handSize": 1})", "unknown field \"handSize\""},
         {ct::PackTemplate::Standard36, R"([1])", "expected an object"},
         {ct::PackTemplate::Standard36, R"({"on": 2})", "on 2 is not in 0..1"},
         {ct::PackTemplate::Standard36, R"({"on": 1, "level": 0})", "level 0 is not in 1..3"},
-        {ct::PackTemplate::Standard36, R"({"called": 5})", "called 5 is not in 0..4"},
         {ct::PackTemplate::Standard36, R"({"level": "2"})", "level must be an integer"},
         {ct::PackTemplate::Standard36, R"({"handSpread": 4})", "handSpread 4 is not in 1..3"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 6]]})", "card [1, 6] is there 2 times (hand, hand)"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6]], "out": [[1, 6]]})", "is there 2 times (hand, out)"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 7], [1, 8], [1, 8]]})",
          "hand holds 4 cards, more than 3; card [1, 8] is there 2 times (hand, hand)"},
-        {ct::PackTemplate::Standard36, R"({"hand": [[1, 5]]})", "card [1, 5] in hand is not a card of the pack"},
         {ct::PackTemplate::Standard36, R"({"shown": {"suit": 2, "rank": 3, "hidden": 0}})", "card [2, 3] in shown"},
-        {ct::PackTemplate::Standard36, R"({"deck": {"cards": []}})", "card [1, 6] is missing"},
         {ct::PackTemplate::Standard36, R"({"side": [{"hidden": 0}]})", "side must be an array of 2 cards"},
         {ct::PackTemplate::Standard36, R"({"side": [{"suit": 3, "rank": 9, "hidden": 0}, {"suit": 3, "rank": 9, "hidden": 0}]})",
          "card [3, 9] is there 2 times (side, side)"},
