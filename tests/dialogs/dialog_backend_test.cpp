@@ -1,7 +1,7 @@
 // A dialog run by the SDL window's nested event loop (the headless one is run by the
 // test table's golden replays).
 #include "cards/card_render.hpp"
-#include "platform/dialog.hpp"
+#include "dialogs/dialog_fakes.hpp"
 #include "platform/sdl_window.hpp"
 
 #include <SDL.h>
@@ -9,40 +9,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 #ifndef QV_DIALOG_SHOTS
 #define QV_DIALOG_SHOTS "dialog_shots"
 #endif
 
 namespace {
-
-// A list and a check box; OK and cancel end the dialog.
-ct::Dialog makeDialog(std::vector<int>& commands)
-{
-    ct::DialogTemplate t;
-    t.resource = 130;
-    t.title = "Options";
-    t.width = 124;
-    t.height = 80;
-    t.fullScreen = true;
-    t.controls = {{1003, ct::ControlKind::listBox, "", 3, 14, 59, 44},
-                  {1011, ct::ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10}};
-    return ct::Dialog(t, [&commands](ct::Dialog& d, unsigned message, std::uintptr_t wParam, std::intptr_t) {
-        if (message == ct::dlg::initDialog) {
-            for (const char* name : {"Plaiting", "Fish", "Joconda"})
-                d.addString(1003, name);
-            return 1;
-        }
-        const int id = ct::commandId(wParam);
-        commands.push_back(id);
-        if (id == ct::dlg::idOk || id == ct::dlg::idCancel) {
-            d.end(id);
-            return 1;
-        }
-        return 0;
-    });
-}
 
 void pushKey(SDL_Keycode key, Uint16 mod = KMOD_NONE)
 {
@@ -74,18 +46,23 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     } catch (const std::exception& error) {
         GTEST_SKIP() << "no SDL video: " << error.what();
     }
-    std::vector<int> commands;
-    ct::Dialog dialog = makeDialog(commands);
-    pushKey(SDLK_TAB);                 // list -> check box
+    ct::createDrawingResources();   // the fonts a program loads at start-up, for the picture
+    dialog_test::Recorder recorder;
+    ct::Dialog dialog(dialog_test::sampleTemplate(), recorder.procedure());
+    pushKey(SDLK_TAB);                 // the first list -> the second
+    pushKey(SDLK_TAB);                 // -> the check box
     pushKey(SDLK_SPACE);               // tick it
-    pushKey(SDLK_TAB, KMOD_LSHIFT);    // back to the list
+    pushKey(SDLK_TAB, KMOD_LSHIFT);    // back to the second list
     pushKey(SDLK_DOWN);                // its first item
     pushKey(SDLK_LEFT);                // means nothing here
     pushTap(60, 310);                  // "OK" on the menu bar along the bottom of the 240 x 320 screen
     EXPECT_EQ(window->runDialog(dialog), 1);
     EXPECT_EQ(dialog.isChecked(1011), 1);
-    EXPECT_EQ(dialog.selection(1003), 0);
-    EXPECT_EQ(commands, (std::vector<int>{1011, 1003, 1}));
+    EXPECT_EQ(dialog.selection(1006), 0);
+    const std::vector<int> ids{1011, 1006, 1};
+    ASSERT_EQ(recorder.commands.size(), ids.size());
+    for (std::size_t i = 0; i < ids.size(); ++i)
+        EXPECT_EQ(recorder.commands[i].first, ids[i]);
 
     // The last picture shown: the dialog over the whole screen, the menu bar included.
     const ct::Canvas& frame = window->presentedFrame();
@@ -94,6 +71,7 @@ TEST(DialogOnSdlWindow, NestedLoopFeedsKeysAndTapsUntilTheDialogEnds)
     EXPECT_NE(frame.pixel(230, 316), ct::tableColor(0));          // no table below
     std::filesystem::create_directories(QV_DIALOG_SHOTS);
     frame.savePng(std::string(QV_DIALOG_SHOTS) + "/sdl_options.png");
+    ct::releaseDrawingResources();
 }
 
 } // namespace

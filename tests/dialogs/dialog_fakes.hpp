@@ -1,5 +1,5 @@
 // Test doubles for the dialog tests: a shell around a scratch settings store with a recording
-// window, and a fixture that opens the shared dialogs in them.
+// window, a fixture that opens the shared dialogs in them, and a sample dialog and procedure.
 #pragma once
 
 #include "cards/fakes.hpp"
@@ -12,8 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dialog_test {
@@ -26,18 +26,16 @@ public:
     {
     }
     cards_test::RecordingWindow fakeWindow;
-    std::map<int, std::string> strings;
     int colorIndex = 0;
     int backIndex = 0;
 
     ct::Window& window() override { return fakeWindow; }
     ct::ProgramSettings& settings() override { return settings_; }
     void recordWin(ct::Winner) override {}
-    const std::string& string(int id) const override
+    const std::string& string(int) const override
     {
         static const std::string none;
-        auto it = strings.find(id);
-        return it == strings.end() ? none : it->second;
+        return none;
     }
     const ct::Icon& buttonIcon(int) const override
     {
@@ -76,5 +74,74 @@ protected:
         return ct::runStatisticsDialog(shell, description);
     }
 };
+
+// A command the procedure received: the control and its notification.
+using Command = std::pair<int, unsigned>;
+
+// An Options-like dialog: heading, two lists, a check box, a combo box with its label, a button.
+inline ct::DialogTemplate sampleTemplate()
+{
+    ct::DialogTemplate t;
+    t.resource = 130;
+    t.width = 124;
+    t.height = 120;
+    t.fullScreen = true;
+    t.controls = {
+        {ct::dlg::idStatic, ct::ControlKind::staticText, "Card back              Background", 3, 3, 118, 10},
+        {1003, ct::ControlKind::listBox, "", 3, 14, 59, 44},
+        {1006, ct::ControlKind::listBox, "", 63, 14, 59, 44},
+        {1011, ct::ControlKind::checkBox, "Show the number of cards left", 3, 61, 118, 10},
+        {ct::dlg::idStatic, ct::ControlKind::staticText, "Game type", 3, 87, 40, 10},
+        {1015, ct::ControlKind::comboBox, "", 45, 85, 77, 60},
+        {1012, ct::ControlKind::button, "Clear", 3, 102, 40, 14},
+    };
+    return t;
+}
+
+// Records the commands; fills the lists (five items each, three in the combo box) at
+// initDialog; ends on OK and cancel when `handles`.
+struct Recorder {
+    std::vector<Command> commands;
+    int inits = 0;
+    bool handles = true;
+
+    ct::Dialog::Procedure procedure()
+    {
+        return [this](ct::Dialog& d, unsigned message, std::uintptr_t wParam, std::intptr_t) {
+            if (message == ct::dlg::initDialog) {
+                ++inits;
+                for (const char* name : {"Plaiting", "Fish", "Joconda", "Gradient", "Pattern"}) {
+                    d.addString(1003, name);
+                    d.addString(1006, name);
+                }
+                for (const char* name : {"Thrown up", "Thrown up. Transfer", "Bulk"})
+                    d.addString(1015, name);
+                d.setSelection(1015, 1);
+                return 1;
+            }
+            if (message != ct::dlg::command)
+                return 0;
+            const int id = ct::commandId(wParam);
+            commands.emplace_back(id, ct::commandNotification(wParam));
+            if (handles && (id == ct::dlg::idOk || id == ct::dlg::idCancel)) {
+                d.end(id);
+                return 1;
+            }
+            return 0;
+        };
+    }
+};
+
+struct Point {
+    int x, y;
+};
+
+inline Point centre(const ct::Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+inline void tap(ct::Dialog& d, Point p)
+{
+    d.stylusDown(p.x, p.y);
+    d.stylusUp(p.x, p.y);
+}
 
 } // namespace dialog_test

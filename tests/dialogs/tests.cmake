@@ -4,7 +4,6 @@ add_unit_tests(dialog_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/options_dialog_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/statistics_dialog_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_picture_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/dialog_backend_test.cpp
   LIBS velmar_game tabletest_game zembrola_game trevallo_game sarvotte_game)

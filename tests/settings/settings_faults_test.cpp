@@ -1,9 +1,10 @@
 // Tests of the settings store when its file cannot be used: reads give 0, writes report an
-// error and the user's file is never changed (a locked store: see tally_test).
+// error and the user's file is never changed (a locked store, a full disk: see tally_test).
 #include "settings/test_dir.hpp"
 #include "shell/settings_store.hpp"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <set>
 #include <sys/stat.h>
@@ -58,23 +59,33 @@ TEST(SettingsFaults, FileThatIsNotADatabaseOrIsDamagedIsNeverTouched) {
     }
 }
 
-// A directory where the file should be, a file where a directory should be, and no path at
-// all (no home directory found): writes must fail, not land in a throw-away database.
+// A directory where the file should be, a file where a directory should be, no path at all (no
+// home directory found) and a database whose table lacks the expected key: writes must fail, not
+// land in a throw-away database, and what is there stays as it was.
 TEST(SettingsFaults, UnusablePathsReadZeroAndRefuseEveryWrite) {
     TestDir dir;
     std::filesystem::create_directory(dir / "registry.sqlite3");
     writeFile(dir / "data", {'x'});
-    for (const auto& path : {dir / "registry.sqlite3", dir / "data/qv/registry.sqlite3", std::filesystem::path()}) {
+    sqlite3* db = nullptr;
+    sqlite3_open((dir / "other.sqlite3").c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE registry_value (key TEXT, name TEXT, type INTEGER, data BLOB)", nullptr, nullptr,
+                 nullptr);
+    sqlite3_close(db);
+    const auto other = fileBytes(dir / "other.sqlite3");
+    for (const auto& path : {dir / "registry.sqlite3", dir / "data/qv/registry.sqlite3", std::filesystem::path(),
+                             dir / "other.sqlite3"}) {
         SCOPED_TRACE(path);
         SettingsStore store(path);
+        const long refused = path.filename() == "other.sqlite3" ? storeAccessDenied : storeCannotOpen;
         EXPECT_EQ(store.read(key, "one"), 0u);
-        EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen);
-        EXPECT_EQ(store.write(key, "one", 1), storeCannotOpen) << "a second attempt fails the same way";
+        EXPECT_EQ(store.write(key, "one", 1), refused);
+        EXPECT_EQ(store.write(key, "one", 1), refused) << "a second attempt fails the same way";
         EXPECT_EQ(store.read(key, "one"), 0u);
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir / "registry.sqlite3"));
     EXPECT_EQ(fileBytes(dir / "data"), std::vector<char>{'x'});
-    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"data", "registry.sqlite3"}));
+    EXPECT_EQ(fileBytes(dir / "other.sqlite3"), other);
+    EXPECT_EQ(entries(dir.path()), (std::set<std::string>{"data", "other.sqlite3", "registry.sqlite3"}));
 }
 
 TEST(SettingsFaults, ReadOnlyDirectoryKeepsValuesReadableAndRefusesWrites) {

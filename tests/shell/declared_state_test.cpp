@@ -1,4 +1,5 @@
-// Declared state: what load refuses for any program's pack, and the shared invariants.
+// Declared state: what load refuses for any program's pack (the invariants random play checks
+// are the ones load refuses by).
 #include "shell/declared_state.hpp"
 
 #include "cards/card_style.hpp"
@@ -57,21 +58,20 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         const char* fields;
         const char* error;   // a part of the message; "" when the load must succeed
     };
+    // Unknown fields, ranges, suits, cards twice, missing or not of the pack are refused in every
+    // program's load replays; these are the field kinds and packs they do not all reach.
     const Case cases[] = {
-        {ct::PackTemplate::Standard36, R"({"nope": 1})", "unknown field \"nope\""},
         {ct::PackTemplate::Standard36, R"({"handSize": 1})", "unknown field \"handSize\""},
         {ct::PackTemplate::Standard36, R"([1])", "expected an object"},
         {ct::PackTemplate::Standard36, R"({"on": 2})", "on 2 is not in 0..1"},
         {ct::PackTemplate::Standard36, R"({"on": 1, "level": 0})", "level 0 is not in 1..3"},
-        {ct::PackTemplate::Standard36, R"({"called": 5})", "called 5 is not in 0..4"},
         {ct::PackTemplate::Standard36, R"({"level": "2"})", "level must be an integer"},
         {ct::PackTemplate::Standard36, R"({"handSpread": 4})", "handSpread 4 is not in 1..3"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 6]]})", "card [1, 6] is there 2 times (hand, hand)"},
         {ct::PackTemplate::Standard36, R"({"hand": [[1, 6]], "out": [[1, 6]]})", "is there 2 times (hand, out)"},
-        {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 7], [1, 8], [1, 9]]})", "hand holds 4 cards, more than 3"},
-        {ct::PackTemplate::Standard36, R"({"hand": [[1, 5]]})", "card [1, 5] in hand is not a card of the pack"},
+        {ct::PackTemplate::Standard36, R"({"hand": [[1, 6], [1, 7], [1, 8], [1, 8]]})",
+         "hand holds 4 cards, more than 3; card [1, 8] is there 2 times (hand, hand)"},
         {ct::PackTemplate::Standard36, R"({"shown": {"suit": 2, "rank": 3, "hidden": 0}})", "card [2, 3] in shown"},
-        {ct::PackTemplate::Standard36, R"({"deck": {"cards": []}})", "card [1, 6] is missing"},
         {ct::PackTemplate::Standard36, R"({"side": [{"hidden": 0}]})", "side must be an array of 2 cards"},
         {ct::PackTemplate::Standard36, R"({"side": [{"suit": 3, "rank": 9, "hidden": 0}, {"suit": 3, "rank": 9, "hidden": 0}]})",
          "card [3, 9] is there 2 times (side, side)"},
@@ -112,38 +112,6 @@ TEST(DeclaredState, LoadRefusesBadFieldsForEachPackAndChangesNothing)
         EXPECT_EQ(d.toJson(live), before);
     }
     usePack(ct::PackTemplate::Standard36);
-}
-
-TEST(DeclaredState, InvariantsFindEachBrokenRule)
-{
-    usePack(ct::PackTemplate::Standard36);
-    const ct::StateSchema<Mini> d = schema();
-    Mini m;
-    EXPECT_EQ(d.violations(m), std::vector<std::string>{});
-
-    m.on = 2;
-    m.level = 4;
-    m.deck.setPresent(6, 1, false);            // lost
-    m.hand.append(2, 7);                       // twice: in the hand and the pack
-    m.out.push_back(ct::CardFace{3, 8});       // twice: out and in the pack
-    m.shown.suit = 4;                          // counted only while shown
-    m.shown.rank = 9;
-    m.shown.hidden = 0;
-    const std::vector<std::string> expected{
-        "on 2 is not in 0..1",
-        "level 4 is not in 1..3",
-        "card [2, 7] is there 2 times (hand, deck)",
-        "card [3, 8] is there 2 times (deck, out)",
-        "card [4, 9] is there 2 times (deck, shown)",
-        "card [1, 6] is missing",
-    };
-    EXPECT_EQ(d.violations(m), expected);
-
-    m.hand.append(2, 8);
-    m.hand.append(2, 9);
-    m.hand.append(2, 10);
-    const auto more = d.violations(m);
-    EXPECT_NE(std::find(more.begin(), more.end(), "hand holds 4 cards, more than 3"), more.end());
 }
 
 } // namespace

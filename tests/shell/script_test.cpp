@@ -9,58 +9,25 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <sstream>
 
 using namespace ct;
 using nlohmann::json;
-using shell_test::FakeGame;
 
 namespace {
 
-struct EventLog {
-    std::vector<json> events;
-    EventSink sink()
-    {
-        return [this](const json& e) { events.push_back(e); };
-    }
-    std::vector<json> ofKind(const std::string& kind) const
-    {
-        std::vector<json> out;
-        for (const json& e : events)
-            if (e.value("event", "") == kind)
-                out.push_back(e);
-        return out;
-    }
-};
-
-// The recording game in a headless program on a scratch store, started with its window created.
-struct Program {
-    settings_test::TestDir dir;
-    FakeGame game;
-    EventLog out;
-    SettingsStore store{dir / "registry.sqlite3"};
-    HeadlessWindow window{pocketGeometry(96), out.sink()};
-    ProgramShell shell{game, window, store, true};
-    void start()
-    {
-        shell.startUp(false);
-        shell.createWindow();
-    }
-};
-
-// A program run by a script.
+// The recording game run by a script.
 class ProgramScript : public ::testing::Test {
 protected:
     void run(const std::string& script)
     {
-        p.start();
         input.str(script);
-        runner = std::make_unique<ScriptRunner>(input, p.window, p.out.sink());
+        runner = std::make_unique<ScriptRunner>(input, p.window, [this](const json& e) { p.events.push_back(e); });
         addProgramCommands(*runner, p.shell, p.window);
         runner->run();
     }
-    Program p;
+    settings_test::TestDir dir;
+    shell_test::RunningFake p{dir / "registry.sqlite3"};
     std::istringstream input;
     std::unique_ptr<ScriptRunner> runner;
 };
@@ -69,8 +36,8 @@ protected:
 
 TEST(ScriptRunnerTest, PaintsBetweenLinesAndStopsWithTheWindow)
 {
-    EventLog out;
-    HeadlessWindow window(pocketGeometry(96), out.sink());
+    const EventSink ignore = [](const json&) {};
+    HeadlessWindow window(pocketGeometry(96), ignore);
     std::vector<std::string> log;
     window.setProcedure([&](Window&, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
         if (m == msg::paint)
@@ -78,7 +45,7 @@ TEST(ScriptRunnerTest, PaintsBetweenLinesAndStopsWithTheWindow)
         return 0;
     });
     std::istringstream input("change\nchange\nlook\nexit\nlook\n");
-    ScriptRunner runner(input, window, out.sink());
+    ScriptRunner runner(input, window, ignore);
     runner.addCommand("change", [&](const ScriptLine&) {
         log.push_back("change");
         window.invalidate(Rect{0, 0, 10, 10});
@@ -100,12 +67,10 @@ TEST_F(ProgramScript, DoubleTapsOfAProgramWithoutThemArriveAsTaps)
 
 // The same seed playing the same game is pinned by the test table's monkey replay; what a
 // replay cannot show is how broken rules are reported.
-TEST(Monkey, ReportsEachViolationWithItsSeedAndEventUpToALimit)
+TEST_F(ProgramScript, MonkeyReportsEachViolationWithItsSeedAndEventUpToALimit)
 {
-    Program p;
     p.game.violations = {"a card is lost"};
     p.game.targets = {Rect{10, 10, 20, 20}};
-    p.start();
     std::vector<json> printed;
     const MonkeyResult bad = runMonkey(p.game, p.window, 30, 9, [&](const json& e) { printed.push_back(e); });
     EXPECT_EQ(bad.violations, 30);
@@ -119,21 +84,19 @@ TEST_F(ProgramScript, AProgramThatThrowsIsReportedAgainstItsLineAndTheRunGoesOn)
     p.game.throwOnPaint = true;
     run("load {\"x\": 1}\nstate\n");
     // The load repaints the whole table; that paint, before line 2, failed.
-    const auto errors = p.out.ofKind("error");
+    const auto errors = p.ofKind("error");
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0]["line"], 1);
     EXPECT_NE(errors[0]["text"].get<std::string>().find("paint went wrong"), std::string::npos);
-    EXPECT_EQ(p.out.ofKind("state").size(), 1u);
+    EXPECT_EQ(p.ofKind("state").size(), 1u);
     // The window still paints once the drawing works again.
     p.game.throwOnPaint = false;
     p.window.invalidateAll();
     EXPECT_TRUE(p.window.paintIfInvalid());
 }
 
-TEST(Monkey, AProgramThatThrowsFailsTheRunAtThatEvent)
+TEST_F(ProgramScript, MonkeyFailsTheRunAtTheEventAProgramThrowsAt)
 {
-    Program p;
-    p.start();
     p.game.throwOnTap = true;
     std::vector<json> printed;
     const MonkeyResult result = runMonkey(p.game, p.window, 500, 3, [&](const json& e) { printed.push_back(e); });

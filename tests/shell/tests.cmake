@@ -4,7 +4,6 @@ add_unit_tests(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_shell_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/script_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/program_manual_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/declared_state_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/keyboard_focus_test.cpp
   LIBS cardtable)
