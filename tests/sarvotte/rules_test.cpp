@@ -15,7 +15,7 @@ namespace {
 
 class RowTest : public ::testing::Test {
 protected:
-    void SetUp() override { prepareFramework(); }
+    void SetUp() override { prepareFramework(sarvotte::sarvotteProgramInfo(), 4187839); }
     ct::CardSet row;
 };
 
@@ -43,14 +43,14 @@ TEST_F(RowTest, BestMoveCoversTheHighestRankWithItsTieBreaks)
         {"a higher rank further left wins", {{H, Q}, {H, 3}, {S, 5}, {S, 4}}, Move{1, 0}},
     };
     for (const Case& c : cases) {
-        setRow(row, c.cards);
+        setCards(row, c.cards);
         EXPECT_EQ(bestMove(row), c.expected) << c.why;
     }
 }
 
 TEST_F(RowTest, LegalMovesAreOneOrThreePlacesLeftOnRankOrSuit)
 {
-    setRow(row, {{H, 5}, {S, 5}, {H, 2}, {C, 9}, {H, 9}});
+    setCards(row, {{H, 5}, {S, 5}, {H, 2}, {C, 9}, {H, 9}});
     struct Case {
         int source, target;
         bool legal;
@@ -61,7 +61,7 @@ TEST_F(RowTest, LegalMovesAreOneOrThreePlacesLeftOnRankOrSuit)
     };
     for (const Case& c : cases)
         EXPECT_EQ(isLegalMove(row, c.source, c.target), c.legal) << c.source << " -> " << c.target;
-    setRow(row, {{H, 5}, {S, 7}, {D, 2}, {H, 9}});
+    setCards(row, {{H, 5}, {S, 7}, {D, 2}, {H, 9}});
     EXPECT_TRUE(isLegalMove(row, 3, 0));
 }
 

@@ -18,22 +18,21 @@ TEST_F(GameTest, AfterTheHumansMoveTheComputerShowsItsMoveSelectedThenMakesIt)
     // hearts 4, three places left (12), rather than its neighbour, hearts 2.
     position({{H, Q}, {S, 9}, {C, 9}, {H, 2}, {H, 4}}, {{S, 3}});
     int selectedDuringPause = 0;
-    window().setSink([&](const nlohmann::json& e) {
-        window().events.push_back(e);
+    window().onEvent = [&](const nlohmann::json& e) {
         if (e.value("event", "") != "pause")
             return;
         for (const ct::Card& c : s().cardRow.cards)
             selectedDuringPause += c.selected;
         // The table as it stands on screen during the pause, for looking at.
         window().canvas().savePng(std::string(SARVOTTE_SHOT_DIR) + "/computer_move_96.png");
-    });
-    tapCard(2);
-    tapCard(1);
+    };
+    tapRowCard(2);
+    tapRowCard(1);
     EXPECT_EQ(s().computerScore, Q);
     EXPECT_EQ(selectedDuringPause, 2);
     EXPECT_EQ(window().eventNames(), std::vector<std::string>{"pause"});
-    EXPECT_EQ(row(), (Cards{{H, 4}, {C, 9}, {H, 2}}));
-    EXPECT_EQ(selectedIndex(), -1);
+    EXPECT_EQ(cardsOf(s().cardRow), (Cards{{H, 4}, {C, 9}, {H, 2}}));
+    EXPECT_EQ(s().cardRow.firstSelected(), 0) << "nothing selected";
 }
 
 TEST_F(GameTest, TheWinIsStoredBeforeItsBoxOpens)
@@ -41,10 +40,10 @@ TEST_F(GameTest, TheWinIsStoredBeforeItsBoxOpens)
     for (const auto& [computer, human, name] : {std::tuple{20, 13, "statc"}, std::tuple{5, 6, "statu"}}) {
         position({{H, 8}, {S, 1}, {C, 2}}, {}, {{"computerScore", computer}, {"humanScore", human}});
         std::uint32_t storedAtBox = 0;
-        window().setSink([&, name = name](const nlohmann::json& e) {
+        window().onEvent = [&, name = name](const nlohmann::json& e) {
             if (e.value("event", "") == "msgbox")
                 storedAtBox = stored(name);
-        });
+        };
         tapDesign(beside);
         EXPECT_EQ(storedAtBox, 1u) << name;
     }

@@ -76,7 +76,7 @@ TEST_F(StateTest, HumanHandSpreadBySize)
 
 TEST(TrevalloHandOrder, QueensLastAndTheSuitInForceNextToLast)
 {
-    prepareFramework();
+    prepareTrevallo();
     // The by-suit order asks the program's game for the suit in force.
     trevallo::TrevalloGame game;
     TrevalloState& st = game.gameState();

@@ -1,51 +1,36 @@
-// Shared set-up for the Trevallo tests: bare states for the rules and the computer player, and
-// the whole program on the headless window.
+// Set-up of the Trevallo tests on the shared game fixture: the program's card style and random
+// stream, a bare state with its sets, and the whole program opening with the human's turn.
 #pragma once
 
+#include "game_fixture.hpp"
+
 #include "trevallo/game_state.hpp"
+#include "trevallo/table.hpp"
 #include "trevallo/trevallo_game.hpp"
-
-#include "platform/density.hpp"
-#include "platform/headless_window.hpp"
-#include "shell/program_shell.hpp"
-#include "shell/settings_store.hpp"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <memory>
-#include <utility>
-#include <vector>
 
 namespace trevallo_test {
 
-using Cards = std::vector<std::pair<int, int>>;   // (suit, rank)
+using namespace game_test;
 
-inline constexpr int D = ct::diamonds, H = ct::hearts, C = ct::clubs, S = ct::spades;
-inline constexpr int J = 11, Q = 12, K = 13, A = 14;
+inline constexpr int A = 14;
 
-// Installs the program's card style and a fixed random stream; clears the status line.
-void prepareFramework();
-// Replaces the set's cards in this order (the set's sort mode then applies).
-void setCards(ct::CardSet& set, const Cards& cards);
-Cards cardsOf(const ct::CardSet& set);
-nlohmann::json cardsJson(const Cards& cards);
+inline void prepareTrevallo() { prepareFramework(trevallo::trevalloProgramInfo(), 918273); }
 
-class StateTest : public ::testing::Test {
+class StateTest : public BareStateTest<trevallo::TrevalloState> {
 protected:
-    void SetUp() override;
-    std::unique_ptr<trevallo::TrevalloState> state;
-    trevallo::TrevalloState& s() { return *state; }
+    void SetUp() override
+    {
+        start(trevallo::trevalloProgramInfo(), 918273);
+        trevallo::setUpSets(s(), 0);
+    }
 };
 
-struct Program {
-    Program();
-    std::filesystem::path dir;
-    std::unique_ptr<ct::SettingsStore> store;
-    ct::HeadlessWindow window{ct::pocketGeometry(96), {}};
-    trevallo::TrevalloGame game;
-    std::unique_ptr<ct::ProgramShell> shell;
-    ~Program();
+class FlowTest : public ProgramTest<trevallo::TrevalloGame> {
+protected:
+    void SetUp() override
+    {
+        start(trevallo::trevalloProgramInfo(), 918273, [](trevallo::TrevalloGame& g) { g.gameState().nextStarter = 0; });
+    }
 };
 
 } // namespace trevallo_test

@@ -1,35 +1,15 @@
 // The rule checks random play relies on: each kind of broken position is seen, and only as itself.
 #include "trevallo_fixture.hpp"
 
-#include <algorithm>
-
 namespace trevallo_test {
 namespace {
 
 using namespace trevallo;
 
-class FlowTest : public ::testing::Test {
-protected:
-    void SetUp() override { program = std::make_unique<Program>(); }
-    TrevalloState& s() { return program->game.gameState(); }
-    void load(const nlohmann::json& j) { program->game.load(j); }
-    std::vector<std::string> violations() const { return program->game.consistencyViolations(); }
-
-    std::unique_ptr<Program> program;
-};
-
 // A position: the given hands and pile, every other card in the talon.
 nlohmann::json position(const Cards& human, const Cards& computer, const Cards& pile, int suit)
 {
-    Cards talon;
-    for (int su = 1; su <= 4; ++su)
-        for (int r = 6; r <= 14; ++r) {
-            const std::pair<int, int> c{su, r};
-            if (std::find(human.begin(), human.end(), c) == human.end()
-                && std::find(computer.begin(), computer.end(), c) == computer.end()
-                && std::find(pile.begin(), pile.end(), c) == pile.end())
-                talon.push_back(c);
-        }
+    const Cards talon = restOfPack(6, 14, {human, computer, pile});
     return {{"humanHand", cardsJson(human)}, {"computerHand", cardsJson(computer)}, {"discardPile", cardsJson(pile)},
             {"talon", cardsJson(talon)}, {"currentSuit", suit}, {"computerToMove", 0}, {"suitChoicePending", 0},
             {"mayPass", 0}, {"drawnThisTurn", 0}};
@@ -38,12 +18,12 @@ nlohmann::json position(const Cards& human, const Cards& computer, const Cards& 
 TEST_F(FlowTest, TheRuleChecksSeeBrokenPositions)
 {
     load(position({{H, 10}, {S, 8}}, {{C, 8}, {C, 9}}, {{H, 9}}, H));
-    ASSERT_EQ(violations(), std::vector<std::string>{});
+    ASSERT_EQ(game().consistencyViolations(), std::vector<std::string>{});
     const auto brokenBy = [&](auto&& breakIt) {
         load(position({{H, 10}, {S, 8}}, {{C, 8}, {C, 9}}, {{H, 9}}, H));
-        violations();
+        game().consistencyViolations();
         breakIt();
-        return violations().size();
+        return game().consistencyViolations().size();
     };
     // Each break alone is seen, and only as itself.
     EXPECT_EQ(brokenBy([&] {
@@ -61,7 +41,7 @@ TEST_F(FlowTest, TheRuleChecksSeeBrokenPositions)
               }),
               1u);
     EXPECT_EQ(brokenBy([&] { s().talon.append(H, 10); }), 1u);   // a card twice
-    EXPECT_EQ(brokenBy([&] { s().humanScore = 50; violations(); s().humanScore = 40; }), 1u);
+    EXPECT_EQ(brokenBy([&] { s().humanScore = 50; game().consistencyViolations(); s().humanScore = 40; }), 1u);
     EXPECT_EQ(brokenBy([&] { s().suitChoicePending = 1; }), 1u);
 }
 
