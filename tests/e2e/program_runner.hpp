@@ -6,7 +6,6 @@
 #include <SDL_image.h>
 #include <nlohmann/json.hpp>
 
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,7 +24,6 @@ struct ProgramRun {
     std::string out;
     std::string err;
     std::vector<nlohmann::json> events;    // standard output, one JSON object per line
-    bool allLinesJson = true;
 
     std::vector<nlohmann::json> ofKind(const std::string& kind) const
     {
@@ -62,10 +60,18 @@ private:
 
 inline std::string readAll(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
+}
+
+// A word for the shell, quoted whatever it holds.
+inline std::string shellWord(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 // Runs `program args…` with `input` as its standard input; files in `scratch` carry the streams,
@@ -73,47 +79,21 @@ inline std::string readAll(const std::filesystem::path& file)
 inline ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                              const std::string& input, const ScratchDir& scratch)
 {
-    const auto inFile = scratch / "stdin.txt";
-    const auto outFile = scratch / "stdout.txt";
-    const auto errFile = scratch / "stderr.txt";
-    std::ofstream(inFile, std::ios::binary) << input;
-
-    std::vector<std::string> strings{program};
-    strings.insert(strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-
+    std::ofstream(scratch / "stdin.txt", std::ios::binary) << input;
+    std::string command = shellWord(program);
+    for (const std::string& arg : args)
+        command += " " + shellWord(arg);
+    command += " <" + shellWord((scratch / "stdin.txt").string()) + " >" + shellWord((scratch / "stdout.txt").string()) +
+               " 2>" + shellWord((scratch / "stderr.txt").string());
+    const int status = std::system(command.c_str());
     ProgramRun run;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int in = open(inFile.c_str(), O_RDONLY);
-        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (in < 0 || out < 0 || err < 0)
-            _exit(126);
-        dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    if (pid < 0)
-        return run;
-    int status = 0;
-    waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readAll(outFile);
-    run.err = readAll(errFile);
+    run.out = readAll(scratch / "stdout.txt");
+    run.err = readAll(scratch / "stderr.txt");
     std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);) {
-        try {
-            run.events.push_back(nlohmann::json::parse(line));
-        } catch (const nlohmann::json::exception&) {
-            run.allLinesJson = false;
-        }
-    }
+    for (std::string line; std::getline(lines, line);)
+        if (auto event = nlohmann::json::parse(line, nullptr, false); !event.is_discarded())
+            run.events.push_back(event);
     return run;
 }
 
