@@ -1,5 +1,5 @@
-// End-to-end checks of the built test table that a replay transcript cannot make: pictures, the
-// environment, script files and command-line errors on stderr.
+// End-to-end checks of the built test table that a replay transcript cannot make: pictures in the
+// headless mode and the real window, the environment, script files and command-line errors on stderr.
 #include "program_runner.hpp"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,9 @@ const Pixel white{255, 255, 255};
 
 } // namespace
 
-TEST(TabletestHeadless, ShotsShowTheTableAndTheCardsWhereTheyLie)
+// The headless shot (the table) and the real window's first picture on a virtual X display (the
+// table above the menu bar) at two densities.
+TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
 {
     for (int dpi : {96, 192}) {
         SCOPED_TRACE(dpi);
@@ -52,24 +54,44 @@ TEST(TabletestHeadless, ShotsShowTheTableAndTheCardsWhereTheyLie)
         const auto file = dir / "table.png";
         const ProgramRun run = headless(dir, tapOn(dpi, 1) + "shot " + file.string() + "\n", {}, dpi);
         ASSERT_EQ(run.status, 0) << run.err;
+        const auto expectTable = [dpi](const Picture& shot) {
+            EXPECT_EQ(shot.width(), scaled(dpi, 240));
+            EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 20)), green);                 // open table
+            EXPECT_EQ(shot.at(cardCentre(dpi, 2).first, cardCentre(dpi, 2).second), white);   // a card face
+            EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));       // frame of the first card
+            EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
+        };
         Picture shot(file);
         ASSERT_TRUE(shot.loaded());
-        EXPECT_EQ(shot.width(), scaled(dpi, 240));
+        expectTable(shot);
         EXPECT_EQ(shot.height(), scaled(dpi, 320) - scaled(dpi, 26));
-
-        EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 20)), green);        // open table
         EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 280)), green);
         const auto [x1, y1] = cardCentre(dpi, 1);
         EXPECT_EQ(shot.at(x1, y1), (Pixel{200, 200, 200}));                  // the selected card
-        const auto [x2, y2] = cardCentre(dpi, 2);
-        EXPECT_EQ(shot.at(x2, y2), white);                                    // a card face
         const auto [x9, y9] = cardCentre(dpi, 9);
         EXPECT_EQ(shot.at(x9, y9), white);                                    // second row
         const auto [x10, y10] = cardCentre(dpi, 10);
         EXPECT_EQ(shot.at(x10 + scaled(dpi, 28), y10), green);                // nothing after the tenth
-        EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));   // frame of the first card
-        EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
         EXPECT_NE(shot.at(scaled(dpi, 219), scaled(dpi, 22)), green);         // the face-down pack
+#ifdef XVFB_RUN_PATH
+        const auto windowFile = dir / "window.png";
+        const ProgramRun shown = runProgram(XVFB_RUN_PATH, {"-a", program, "--seed", "7", "--dpi", std::to_string(dpi),
+                                                            "--config-dir", (dir / "config").string(),
+                                                            "--selftest-shot", windowFile.string()}, "", dir);
+        ASSERT_EQ(shown.status, 0) << shown.err;
+        Picture window(windowFile);
+        ASSERT_TRUE(window.loaded());
+        expectTable(window);
+        EXPECT_EQ(window.height(), scaled(dpi, 320));
+        // The menu bar below the table, "Game" written on it at its left.
+        const int barY = scaled(dpi, 320) - scaled(dpi, 26) / 2;
+        const Pixel bar{214, 219, 230};
+        EXPECT_EQ(window.at(scaled(dpi, 230), barY), bar);
+        bool text = false;
+        for (int x = 0; x < scaled(dpi, 60); ++x)
+            text = text || window.at(x, barY) != bar;
+        EXPECT_TRUE(text);
+#endif
     }
     // A colour chosen in Options repaints the whole table.
     ScratchDir dir;
