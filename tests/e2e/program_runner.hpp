@@ -1,5 +1,5 @@
 // Running a built program as a user's shell would: arguments, a script on standard input,
-// standard output split into JSON events, the exit status; and reading its screenshots.
+// standard output read as JSON events, the exit status; and reading its screenshots.
 #pragma once
 
 #include <SDL.h>
@@ -23,13 +23,14 @@ struct ProgramRun {
     int status = -1;                       // exit status; -1 when it did not exit normally
     std::string out;
     std::string err;
-    std::vector<nlohmann::json> events;    // standard output, one JSON object per line
 
+    // The events of standard output (one JSON object per line) of this kind.
     std::vector<nlohmann::json> ofKind(const std::string& kind) const
     {
         std::vector<nlohmann::json> found;
-        for (const auto& e : events)
-            if (e.value("event", "") == kind)
+        std::istringstream lines(out);
+        for (std::string line; std::getline(lines, line);)
+            if (auto e = nlohmann::json::parse(line, nullptr, false); e.is_object() && e.value("event", "") == kind)
                 found.push_back(e);
         return found;
     }
@@ -90,10 +91,6 @@ inline ProgramRun runProgram(const std::string& program, const std::vector<std::
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     run.out = readAll(scratch / "stdout.txt");
     run.err = readAll(scratch / "stderr.txt");
-    std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);)
-        if (auto event = nlohmann::json::parse(line, nullptr, false); !event.is_discarded())
-            run.events.push_back(event);
     return run;
 }
 

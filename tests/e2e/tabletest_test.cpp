@@ -1,10 +1,8 @@
-// End-to-end checks of the built test table that a replay transcript cannot make: pictures in the
-// headless mode and the real window, the environment, script files and command-line errors on stderr.
+// End-to-end checks of the built test table that a replay transcript cannot make: its pictures in
+// the headless mode and in the real window.
 #include "program_runner.hpp"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 using namespace e2e;
 
@@ -30,12 +28,10 @@ std::string tapOn(int dpi, int n)
     return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
 }
 
-ProgramRun headless(const ScratchDir& dir, const std::string& script, std::vector<std::string> extra = {},
-                    int dpi = 96)
+ProgramRun headless(const ScratchDir& dir, const std::string& script, int dpi = 96)
 {
     std::vector<std::string> args{"--headless", "--seed", "7", "--dpi", std::to_string(dpi),
                                   "--config-dir", (dir / "config").string()};
-    args.insert(args.end(), extra.begin(), extra.end());
     return runProgram(program, args, script, dir);
 }
 
@@ -52,7 +48,7 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
         SCOPED_TRACE(dpi);
         ScratchDir dir;
         const auto file = dir / "table.png";
-        const ProgramRun run = headless(dir, tapOn(dpi, 1) + "shot " + file.string() + "\n", {}, dpi);
+        const ProgramRun run = headless(dir, tapOn(dpi, 1) + "shot " + file.string() + "\n", dpi);
         ASSERT_EQ(run.status, 0) << run.err;
         const auto expectTable = [dpi](const Picture& shot) {
             EXPECT_EQ(shot.width(), scaled(dpi, 240));
@@ -98,47 +94,4 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
     const auto file = dir / "red.png";
     ASSERT_EQ(headless(dir, "menu options\nselect 1005 2\nok\nshot " + file.string() + "\n").status, 0);
     EXPECT_EQ(Picture(file).at(0, 0), (Pixel{128, 0, 0}));
-}
-
-// QV_CONFIG_DIR stands in for --config-dir.
-TEST(TabletestHeadless, ConfigDirectoryFromTheEnvironment)
-{
-    ScratchDir dir;
-    const auto other = dir / "elsewhere";
-    ::setenv("QV_CONFIG_DIR", other.c_str(), 1);
-    const ProgramRun viaEnv = runProgram(program, {"--headless", "--seed", "3"}, "state\n", dir);
-    ::unsetenv("QV_CONFIG_DIR");
-    EXPECT_EQ(viaEnv.ofKind("state").at(0)["settings"]["starts"], 1);
-    EXPECT_TRUE(std::filesystem::exists(other));
-}
-
-TEST(TabletestHeadless, ShowHandSwitchAndScriptFile)
-{
-    ScratchDir dir;
-    std::ofstream(dir / "script.txt") << "state\n";
-    const ProgramRun run = headless(dir, "", {"--script", (dir / "script.txt").string(), "k5W"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.ofKind("state").size(), 1u);
-    EXPECT_EQ(run.ofKind("state")[0]["showFaceUp"], 1);
-
-    const ProgramRun missing = headless(dir, "", {"--script", (dir / "missing.txt").string()});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("missing.txt"), std::string::npos);
-}
-
-// What the parser refuses reaches the user as one line on stderr, with the usage, and status 2.
-TEST(TabletestCommandLine, BadOptionsHelpAndVersion)
-{
-    ScratchDir dir;
-    const ProgramRun bad = runProgram(program, {"--dpi", "12"}, "", dir);
-    EXPECT_EQ(bad.status, 2);
-    EXPECT_TRUE(bad.out.empty());
-    EXPECT_EQ(bad.err.rfind("tabletest: ", 0), 0u) << bad.err;
-    EXPECT_NE(bad.err.find("Usage: tabletest"), std::string::npos);
-    const ProgramRun help = runProgram(program, {"--help"}, "", dir);
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: tabletest", 0), 0u);
-    const ProgramRun version = runProgram(program, {"--version"}, "", dir);
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out.rfind("tabletest ", 0), 0u);
 }
