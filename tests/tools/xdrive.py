@@ -125,17 +125,6 @@ class Display:
         _x.XSync(self.dpy, 0)
         time.sleep(0.1)
 
-    def take_focus(self, win, seconds=10.0):
-        """Focuses the window until it has the focus; False when it never took it."""
-        deadline = time.time() + seconds
-        while time.time() < deadline:
-            self.focus(win)
-            focused, revert = ctypes.c_ulong(), ctypes.c_int()
-            _x.XGetInputFocus(self.dpy, ctypes.byref(focused), ctypes.byref(revert))
-            if focused.value == win:
-                return True
-        return False
-
     def pixels(self, win, left, top, width, height):
         """An area of the window as rows of 0xRRGGBB, or None while it cannot be read. Assumes
         32-bit little-endian pixels, as Xvfb's 24-bit screen has."""
