@@ -39,16 +39,11 @@ struct ProgramRun {
 // A scratch directory for one test, removed afterwards.
 class ScratchDir {
 public:
-    ScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qv-e2e-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
+    ScratchDir() { std::filesystem::create_directories(path_); }
     ~ScratchDir()
     {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
@@ -56,7 +51,9 @@ public:
     std::filesystem::path operator/(const std::string& child) const { return path_ / child; }
 
 private:
-    std::filesystem::path path_;
+    static inline int made_ = 0;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("qv-e2e-" + std::to_string(::getpid()) + "-" + std::to_string(made_++));
 };
 
 inline std::string readAll(const std::filesystem::path& file)
