@@ -74,14 +74,9 @@ TEST_F(StateTest, HumanHandSpreadBySize)
     }
 }
 
-TEST(TrevalloHandOrder, QueensLastAndTheSuitInForceNextToLast)
+// The by-suit order asks the program's game for the suit in force, so the whole program runs.
+TEST_F(FlowTest, HandOrderQueensLastAndTheSuitInForceNextToLast)
 {
-    prepareTrevallo();
-    // The by-suit order asks the program's game for the suit in force.
-    trevallo::TrevalloGame game;
-    TrevalloState& st = game.gameState();
-    auto s = [&st]() -> TrevalloState& { return st; };
-    setUpSets(st, 0);
     setCards(s().humanHand, {{S, Q}, {H, 9}, {D, Q}, {C, 7}, {H, 6}, {S, 8}});
     s().currentSuit = C;
     s().humanHand.sortMode = 1;

@@ -14,8 +14,6 @@ using namespace game_test;
 
 inline constexpr int A = 14;
 
-inline void prepareTrevallo() { prepareFramework(trevallo::trevalloProgramInfo(), 918273); }
-
 class StateTest : public BareStateTest<trevallo::TrevalloState> {
 protected:
     void SetUp() override
