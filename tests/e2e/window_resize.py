@@ -4,7 +4,7 @@ the screen; resized, it lays the table out again in the middle of the window (th
 colour), and a real click on a card at its new place selects that card and no other.
    window_resize.py TABLETEST     (DISPLAY names an X server of 1024 x 768, e.g. xvfb-run -s ...)
 With SHOTS=DIR the window is saved as DIR/resized-<dpi>.png after each resize, to be looked at."""
-import os, sys, tempfile, time, zlib, struct
+import os, sys, tempfile, zlib, struct
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
 import xdrive
@@ -26,15 +26,6 @@ def save_png(path, rows):
                 + chunk(b"IDAT", zlib.compress(body)) + chunk(b"IEND", b""))
 
 
-def wait_for(what, check, timeout=10):
-    deadline = time.time() + timeout
-    while time.time() < deadline:
-        if check():
-            return
-        time.sleep(0.1)
-    sys.exit("timed out: " + what)
-
-
 def main():
     d = xdrive.Display()
     proc, win = d.launch([sys.argv[1], "--seed", "7", "--config-dir", tempfile.mkdtemp()])
@@ -42,7 +33,7 @@ def main():
         if win is None:
             sys.exit("no window appeared")
         dpi = fitting(1024, 768)
-        wait_for("the window at the density that fits the screen",
+        xdrive.wait_for("the window at the density that fits the screen",
                  lambda: d.geometry(win)[2:] == (scaled(dpi, 240), scaled(dpi, 320)))
         white, grey, green, border = 0xFFFFFF, 0xC8C8C8, 0x009600, 0x606060
         for k, (width, height) in enumerate([(700, 500), (1000, 700)]):
@@ -60,10 +51,10 @@ def main():
             def laid_out(p):
                 return p is not None and p[bar - 1][left + 2] == green and p[bar][left + 2] == border and \
                     p[bar][left - 1] == green and all(p[cy][cx] in (white, grey) for cx, cy in centres)
-            wait_for("the table laid out at %d dpi" % dpi, lambda: laid_out(grab()))
+            xdrive.wait_for("the table laid out at %d dpi" % dpi, lambda: laid_out(grab()))
             pick = 3 + k
             d.click(win, *centres[pick])
-            wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: p is not None and [
+            xdrive.wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: p is not None and [
                 p[cy][cx] == grey for cx, cy in centres] == [i == pick for i in range(7)])(grab()))
             if os.environ.get("SHOTS"):
                 save_png(os.path.join(os.environ["SHOTS"], "resized-%d.png" % dpi), grab())

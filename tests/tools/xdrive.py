@@ -2,7 +2,7 @@
 clicks through the XTEST extension, window lookup, focus, resize and reading pixels back. No
 window manager is needed.
    import xdrive; d = xdrive.Display(); proc, w = d.launch([program, ...]); d.key(w, "alt+F4")"""
-import ctypes, ctypes.util, os, subprocess, time
+import ctypes, ctypes.util, os, subprocess, sys, time
 
 _x = ctypes.cdll.LoadLibrary(ctypes.util.find_library("X11"))
 _t = ctypes.cdll.LoadLibrary(ctypes.util.find_library("Xtst") or "libXtst.so.6")
@@ -67,6 +67,18 @@ def finish(proc, timeout=20):
     if proc.returncode != 0 or err.strip():
         return f"exit {proc.returncode}: {err.decode(errors='replace').strip()[:300]}"
     return None
+
+
+def wait_for(what, check, timeout=10):
+    """Polls `check` until it gives a true value and returns that; ends the script naming `what`
+    after `timeout` seconds."""
+    deadline = time.time() + timeout
+    while time.time() < deadline:
+        value = check()
+        if value:
+            return value
+        time.sleep(0.1)
+    sys.exit("timed out: " + what)
 
 
 class Display:
