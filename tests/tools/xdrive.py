@@ -47,15 +47,6 @@ class _Image(ctypes.Structure):
                 ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
 
 
-class _Attributes(ctypes.Structure):
-    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
-                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
-                ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
-                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int), ("backing_planes", ctypes.c_ulong),
-                ("backing_pixel", ctypes.c_ulong), ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong),
-                ("map_installed", ctypes.c_int), ("map_state", ctypes.c_int), ("pad", ctypes.c_long * 8)]
-
-
 def finish(proc, timeout=20):
     """Waits for the program to end; what went wrong (not exit 0, or anything on stderr), or None."""
     try:
@@ -109,11 +100,10 @@ class Display:
     def wait_new_window(self, before, proc, timeout=20):
         """The first window not in `before` once shown, while `proc` runs; None after `timeout` s.
         A window is named before it is shown, and it may not be the only new named window."""
-        deadline, attributes = time.time() + timeout, _Attributes()
+        deadline = time.time() + timeout
         while time.time() < deadline and proc.poll() is None:
             for win in self.named_windows():
-                if win not in before and _x.XGetWindowAttributes(self.dpy, ctypes.c_ulong(win), ctypes.byref(attributes)) \
-                        and attributes.map_state == 2:   # IsViewable
+                if win not in before and self.pixels(win, 0, 0, 1, 1) is not None:   # only a shown window can be read
                     return win
             time.sleep(0.02)
         return None
