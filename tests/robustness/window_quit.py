@@ -2,7 +2,7 @@
 """Starts a program's real window on an X server N times per way of quitting it, with real key
 presses (XTEST), and checks that every quit exits 0 with nothing on stderr: the menu's Exit (F10,
 Up, Enter), Alt+F4, the close button, and Alt+F4 with the Options dialog or the About box open
-(the first Alt+F4 only closes the box, the second quits). With --dpi D, first checks that a window
+(the first Alt+F4 only closes the box, the second quits). With --dpi D, also checks that a window
 at that density, with its menu bar at the bottom, lies on the screen. With --busy-seed S (a deal
 that starts with the computer playing, pausing between its moves), also types Options, Alt+F4 and
 Alt+F4 ahead while the computer plays: the box they open must take the rest and the program quit.
@@ -40,40 +40,39 @@ def type_ahead(win, keys):
         d.focus = focus
 
 
-# (way, seed, what it sends). Seed 1 deals a game that opens no box at start-up in any program: a
-# random one sometimes does (a round the computer wins in its first moves), and that box takes the keys.
+def on_screen(win):
+    """At a high density the window, its menu bar at the bottom, must still lie on the screen."""
+    sw, sh = d.geometry(d.root.value)[2:]
+    x, y, w, h = d.geometry(win)
+    print(f"--dpi {dpi}: window {w}x{h} at {x},{y} on a {sw}x{sh} screen")
+    if x < 0 or y < 0 or x + w > sw or y + h > sh:
+        failures.append(f"--dpi {dpi}: the window (and its menu bar at the bottom) is not on the screen")
+    d.close_button(win)
+
+
+# (way, arguments, what it sends). Seed 1 deals a game that opens no box at start-up in any program:
+# a random one sometimes does (a round the computer wins in its first moves), and that box takes the keys.
+plain = ["--seed", "1"]
 ways = [
-    ("Exit", "1", lambda w: [d.key(w, k) for k in ("f10", "up", "enter")]),
-    ("Alt+F4", "1", lambda w: d.key(w, "alt+F4")),
-    ("close button", "1", d.close_button),
+    ("Exit", plain, lambda w: [d.key(w, k) for k in ("f10", "up", "enter")]),
+    ("Alt+F4", plain, lambda w: d.key(w, "alt+F4")),
+    ("close button", plain, d.close_button),
     # Options is the third item of the first menu, About the second of the last.
-    ("Alt+F4 in Options", "1", lambda w: in_box(w, ("f10", "down", "down", "enter"))),
-    ("Alt+F4 in About", "1", lambda w: in_box(w, ("f10", "left", "down", "enter"))),
+    ("Alt+F4 in Options", plain, lambda w: in_box(w, ("f10", "down", "down", "enter"))),
+    ("Alt+F4 in About", plain, lambda w: in_box(w, ("f10", "left", "down", "enter"))),
 ]
+if dpi:
+    ways.append((f"--dpi {dpi}", ["--dpi", dpi], on_screen))
 if busy_seed:
-    ways.append(("typed ahead", busy_seed, lambda w: type_ahead(w, ("f10", "down", "down", "enter", "alt+F4", "alt+F4"))))
+    ways.append(("typed ahead", ["--seed", busy_seed],
+                 lambda w: type_ahead(w, ("f10", "down", "down", "enter", "alt+F4", "alt+F4"))))
 if box_seed:
-    ways.append(("box at start-up", box_seed, d.close_button))
+    ways.append(("box at start-up", ["--seed", box_seed], d.close_button))
 failures = []
 with tempfile.TemporaryDirectory() as store:
-    if dpi:
-        proc, win = d.launch([program, "--config-dir", store, "--dpi", dpi])
-        time.sleep(0.3)
-        if win is None:
-            failures.append(f"--dpi {dpi}: no window")
-        else:
-            sw, sh = d.geometry(d.root.value)[2:]
-            x, y, w, h = d.geometry(win)
-            print(f"--dpi {dpi}: window {w}x{h} at {x},{y} on a {sw}x{sh} screen")
-            if x < 0 or y < 0 or x + w > sw or y + h > sh:
-                failures.append(f"--dpi {dpi}: the window (and its menu bar at the bottom) is not on the screen")
-            d.close_button(win)
-        problem = xdrive.finish(proc)
-        if problem:
-            failures.append(f"--dpi {dpi}: {problem}")
-    for way, seed, send in ways:
+    for way, args, send in ways:
         for i in range(count):
-            proc, win = d.launch([program, "--config-dir", store, "--seed", seed])
+            proc, win = d.launch([program, "--config-dir", store, *args])
             if win is None:
                 failures.append(f"{way} #{i}: no window ({xdrive.finish(proc) or 'exit 0'})")
                 continue
@@ -89,6 +88,5 @@ with tempfile.TemporaryDirectory() as store:
             if problem:
                 failures.append(f"{way} #{i}: {problem}")
         print(f"{way}: {count} quits")
-print(*failures, sep="\n")
-print("failures:", len(failures))
+print("\n".join(failures + [f"failures: {len(failures)}"]))
 sys.exit(1 if failures else 0)
