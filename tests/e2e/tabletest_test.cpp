@@ -89,9 +89,4 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
         EXPECT_TRUE(text);
 #endif
     }
-    // A colour chosen in Options repaints the whole table.
-    ScratchDir dir;
-    const auto file = dir / "red.png";
-    ASSERT_EQ(headless(dir, "menu options\nselect 1005 2\nok\nshot " + file.string() + "\n").status, 0);
-    EXPECT_EQ(Picture(file).at(0, 0), (Pixel{128, 0, 0}));
 }
