@@ -22,12 +22,6 @@ std::pair<int, int> cardCentre(int dpi, int n)
     return {x, y};
 }
 
-std::string tapOn(int dpi, int n)
-{
-    const auto [x, y] = cardCentre(dpi, n);
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
 ProgramRun headless(const ScratchDir& dir, const std::string& script, int dpi = 96)
 {
     std::vector<std::string> args{"--headless", "--seed", "7", "--dpi", std::to_string(dpi),
@@ -48,12 +42,18 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
         SCOPED_TRACE(dpi);
         ScratchDir dir;
         const auto file = dir / "table.png";
-        const ProgramRun run = headless(dir, tapOn(dpi, 1) + "shot " + file.string() + "\n", dpi);
+        const auto [x1, y1] = cardCentre(dpi, 1);
+        const std::string tap = "tap " + std::to_string(x1) + " " + std::to_string(y1) + "\n";
+        const ProgramRun run = headless(dir, tap + "shot " + file.string() + "\n", dpi);
         ASSERT_EQ(run.status, 0) << run.err;
-        const auto expectTable = [dpi](const Picture& shot) {
+        // The pixel `dx` right of the middle of the n-th card.
+        const auto card = [dpi](const Picture& shot, int n, int dx = 0) {
+            return shot.at(cardCentre(dpi, n).first + dx, cardCentre(dpi, n).second);
+        };
+        const auto expectTable = [&](const Picture& shot) {
             EXPECT_EQ(shot.width(), scaled(dpi, 240));
             EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 20)), green);                 // open table
-            EXPECT_EQ(shot.at(cardCentre(dpi, 2).first, cardCentre(dpi, 2).second), white);   // a card face
+            EXPECT_EQ(card(shot, 2), white);                                              // a card face
             EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));       // frame of the first card
             EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
         };
@@ -62,12 +62,9 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
         expectTable(shot);
         EXPECT_EQ(shot.height(), scaled(dpi, 320) - scaled(dpi, 26));
         EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 280)), green);
-        const auto [x1, y1] = cardCentre(dpi, 1);
-        EXPECT_EQ(shot.at(x1, y1), (Pixel{200, 200, 200}));                  // the selected card
-        const auto [x9, y9] = cardCentre(dpi, 9);
-        EXPECT_EQ(shot.at(x9, y9), white);                                    // second row
-        const auto [x10, y10] = cardCentre(dpi, 10);
-        EXPECT_EQ(shot.at(x10 + scaled(dpi, 28), y10), green);                // nothing after the tenth
+        EXPECT_EQ(card(shot, 1), (Pixel{200, 200, 200}));                     // the selected card
+        EXPECT_EQ(card(shot, 9), white);                                       // second row
+        EXPECT_EQ(card(shot, 10, scaled(dpi, 28)), green);                     // nothing after the tenth
         EXPECT_NE(shot.at(scaled(dpi, 219), scaled(dpi, 22)), green);         // the face-down pack
 #ifdef XVFB_RUN_PATH
         const auto windowFile = dir / "window.png";
