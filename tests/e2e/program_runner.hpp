@@ -1,12 +1,11 @@
 // Running a built program as a user's shell would: arguments, a script on standard input,
-// standard output split into JSON events, the exit status; and reading its screenshots.
+// standard output read as JSON events, the exit status; and reading its screenshots.
 #pragma once
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <nlohmann/json.hpp>
 
-#include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -24,14 +23,14 @@ struct ProgramRun {
     int status = -1;                       // exit status; -1 when it did not exit normally
     std::string out;
     std::string err;
-    std::vector<nlohmann::json> events;    // standard output, one JSON object per line
-    bool allLinesJson = true;
 
+    // The events of standard output (one JSON object per line) of this kind.
     std::vector<nlohmann::json> ofKind(const std::string& kind) const
     {
         std::vector<nlohmann::json> found;
-        for (const auto& e : events)
-            if (e.value("event", "") == kind)
+        std::istringstream lines(out);
+        for (std::string line; std::getline(lines, line);)
+            if (auto e = nlohmann::json::parse(line, nullptr, false); e.is_object() && e.value("event", "") == kind)
                 found.push_back(e);
         return found;
     }
@@ -40,16 +39,11 @@ struct ProgramRun {
 // A scratch directory for one test, removed afterwards.
 class ScratchDir {
 public:
-    ScratchDir()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "qv-e2e-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
+    ScratchDir() { std::filesystem::create_directories(path_); }
     ~ScratchDir()
     {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
     }
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
@@ -57,15 +51,25 @@ public:
     std::filesystem::path operator/(const std::string& child) const { return path_ / child; }
 
 private:
-    std::filesystem::path path_;
+    static inline int made_ = 0;
+    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
+                                  ("qv-e2e-" + std::to_string(::getpid()) + "-" + std::to_string(made_++));
 };
 
 inline std::string readAll(const std::filesystem::path& file)
 {
-    std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(file, std::ios::binary).rdbuf();
     return text.str();
+}
+
+// A word for the shell, quoted whatever it holds.
+inline std::string shellWord(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
 }
 
 // Runs `program args…` with `input` as its standard input; files in `scratch` carry the streams,
@@ -73,47 +77,17 @@ inline std::string readAll(const std::filesystem::path& file)
 inline ProgramRun runProgram(const std::string& program, const std::vector<std::string>& args,
                              const std::string& input, const ScratchDir& scratch)
 {
-    const auto inFile = scratch / "stdin.txt";
-    const auto outFile = scratch / "stdout.txt";
-    const auto errFile = scratch / "stderr.txt";
-    std::ofstream(inFile, std::ios::binary) << input;
-
-    std::vector<std::string> strings{program};
-    strings.insert(strings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& s : strings)
-        argv.push_back(s.data());
-    argv.push_back(nullptr);
-
+    std::ofstream(scratch / "stdin.txt", std::ios::binary) << input;
+    std::string command = shellWord(program);
+    for (const std::string& arg : args)
+        command += " " + shellWord(arg);
+    command += " <" + shellWord((scratch / "stdin.txt").string()) + " >" + shellWord((scratch / "stdout.txt").string()) +
+               " 2>" + shellWord((scratch / "stderr.txt").string());
+    const int status = std::system(command.c_str());
     ProgramRun run;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int in = open(inFile.c_str(), O_RDONLY);
-        const int out = open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (in < 0 || out < 0 || err < 0)
-            _exit(126);
-        dup2(in, 0);
-        dup2(out, 1);
-        dup2(err, 2);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    if (pid < 0)
-        return run;
-    int status = 0;
-    waitpid(pid, &status, 0);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = readAll(outFile);
-    run.err = readAll(errFile);
-    std::istringstream lines(run.out);
-    for (std::string line; std::getline(lines, line);) {
-        try {
-            run.events.push_back(nlohmann::json::parse(line));
-        } catch (const nlohmann::json::exception&) {
-            run.allLinesJson = false;
-        }
-    }
+    run.out = readAll(scratch / "stdout.txt");
+    run.err = readAll(scratch / "stderr.txt");
     return run;
 }
 

@@ -1,13 +1,10 @@
-// End-to-end checks of the built test table that a replay transcript cannot make: pictures, the
-// same deal at two densities, the environment, script files and command-line errors on stderr.
+// End-to-end checks of the built test table that a replay transcript cannot make: its pictures in
+// the headless mode and in the real window.
 #include "program_runner.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace e2e;
-using nlohmann::json;
 
 namespace {
 
@@ -25,111 +22,68 @@ std::pair<int, int> cardCentre(int dpi, int n)
     return {x, y};
 }
 
-std::string tapOn(int dpi, int n)
+ProgramRun headless(const ScratchDir& dir, const std::string& script, int dpi = 96)
 {
-    const auto [x, y] = cardCentre(dpi, n);
-    return "tap " + std::to_string(x) + " " + std::to_string(y) + "\n";
-}
-
-ProgramRun headless(const ScratchDir& dir, const std::string& script, std::vector<std::string> extra = {},
-                    int dpi = 96, int seed = 7)
-{
-    std::vector<std::string> args{"--headless", "--seed", std::to_string(seed), "--dpi", std::to_string(dpi),
+    std::vector<std::string> args{"--headless", "--seed", "7", "--dpi", std::to_string(dpi),
                                   "--config-dir", (dir / "config").string()};
-    args.insert(args.end(), extra.begin(), extra.end());
     return runProgram(program, args, script, dir);
 }
-
-// The row of the one state a run printed.
-json rowOf(const ProgramRun& run) { return run.ofKind("state").at(0)["row"]; }
 
 const Pixel green{0, 150, 0};
 const Pixel white{255, 255, 255};
 
 } // namespace
 
-TEST(TabletestHeadless, TheSeedFixesTheDealAtAnyDensity)
-{
-    ScratchDir dir;
-    EXPECT_EQ(rowOf(headless(dir, "state\n", {}, 96, 11)), rowOf(headless(dir, "state\n", {}, 192, 11)));
-    EXPECT_NE(rowOf(headless(dir, "state\n", {}, 96, 11)), rowOf(headless(dir, "state\n", {}, 96, 12)));
-}
-
-TEST(TabletestHeadless, ShotsShowTheTableAndTheCardsWhereTheyLie)
+// The headless shot (the table) and the real window's first picture on a virtual X display (the
+// table above the menu bar) at two densities.
+TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
 {
     for (int dpi : {96, 192}) {
         SCOPED_TRACE(dpi);
         ScratchDir dir;
         const auto file = dir / "table.png";
-        const ProgramRun run = headless(dir, tapOn(dpi, 1) + "shot " + file.string() + "\n", {}, dpi);
+        const auto [x1, y1] = cardCentre(dpi, 1);
+        const std::string tap = "tap " + std::to_string(x1) + " " + std::to_string(y1) + "\n";
+        const ProgramRun run = headless(dir, tap + "shot " + file.string() + "\n", dpi);
         ASSERT_EQ(run.status, 0) << run.err;
+        // The pixel `dx` right of the middle of the n-th card.
+        const auto card = [dpi](const Picture& shot, int n, int dx = 0) {
+            return shot.at(cardCentre(dpi, n).first + dx, cardCentre(dpi, n).second);
+        };
+        const auto expectTable = [&](const Picture& shot) {
+            EXPECT_EQ(shot.width(), scaled(dpi, 240));
+            EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 20)), green);                 // open table
+            EXPECT_EQ(card(shot, 2), white);                                              // a card face
+            EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));       // frame of the first card
+            EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
+        };
         Picture shot(file);
         ASSERT_TRUE(shot.loaded());
-        EXPECT_EQ(shot.width(), scaled(dpi, 240));
+        expectTable(shot);
         EXPECT_EQ(shot.height(), scaled(dpi, 320) - scaled(dpi, 26));
-
-        EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 20)), green);        // open table
         EXPECT_EQ(shot.at(scaled(dpi, 120), scaled(dpi, 280)), green);
-        const auto [x1, y1] = cardCentre(dpi, 1);
-        EXPECT_EQ(shot.at(x1, y1), (Pixel{200, 200, 200}));                  // the selected card
-        const auto [x2, y2] = cardCentre(dpi, 2);
-        EXPECT_EQ(shot.at(x2, y2), white);                                    // a card face
-        const auto [x9, y9] = cardCentre(dpi, 9);
-        EXPECT_EQ(shot.at(x9, y9), white);                                    // second row
-        const auto [x10, y10] = cardCentre(dpi, 10);
-        EXPECT_EQ(shot.at(x10 + scaled(dpi, 28), y10), green);                // nothing after the tenth
-        EXPECT_EQ(shot.at(scaled(dpi, 10), scaled(dpi, 60)), (Pixel{0, 0, 0}));   // frame of the first card
-        EXPECT_EQ(shot.at(scaled(dpi, 10) - 1, scaled(dpi, 60)), green);
+        EXPECT_EQ(card(shot, 1), (Pixel{200, 200, 200}));                     // the selected card
+        EXPECT_EQ(card(shot, 9), white);                                       // second row
+        EXPECT_EQ(card(shot, 10, scaled(dpi, 28)), green);                     // nothing after the tenth
         EXPECT_NE(shot.at(scaled(dpi, 219), scaled(dpi, 22)), green);         // the face-down pack
+#ifdef XVFB_RUN_PATH
+        const auto windowFile = dir / "window.png";
+        const ProgramRun shown = runProgram(XVFB_RUN_PATH, {"-a", program, "--seed", "7", "--dpi", std::to_string(dpi),
+                                                            "--config-dir", (dir / "config").string(),
+                                                            "--selftest-shot", windowFile.string()}, "", dir);
+        ASSERT_EQ(shown.status, 0) << shown.err;
+        Picture window(windowFile);
+        ASSERT_TRUE(window.loaded());
+        expectTable(window);
+        EXPECT_EQ(window.height(), scaled(dpi, 320));
+        // The menu bar below the table, "Game" written on it at its left.
+        const int barY = scaled(dpi, 320) - scaled(dpi, 26) / 2;
+        const Pixel bar{214, 219, 230};
+        EXPECT_EQ(window.at(scaled(dpi, 230), barY), bar);
+        bool text = false;
+        for (int x = 0; x < scaled(dpi, 60); ++x)
+            text = text || window.at(x, barY) != bar;
+        EXPECT_TRUE(text);
+#endif
     }
-    // A colour chosen in Options repaints the whole table.
-    ScratchDir dir;
-    const auto file = dir / "red.png";
-    ASSERT_EQ(headless(dir, "menu options\nselect 1005 2\nok\nshot " + file.string() + "\n").status, 0);
-    EXPECT_EQ(Picture(file).at(0, 0), (Pixel{128, 0, 0}));
-}
-
-// QV_CONFIG_DIR stands in for --config-dir.
-TEST(TabletestHeadless, ConfigDirectoryFromTheEnvironment)
-{
-    ScratchDir dir;
-    const auto other = dir / "elsewhere";
-    ::setenv("QV_CONFIG_DIR", other.c_str(), 1);
-    const ProgramRun viaEnv = runProgram(program, {"--headless", "--seed", "3"}, "state\n", dir);
-    ::unsetenv("QV_CONFIG_DIR");
-    EXPECT_EQ(viaEnv.ofKind("state").at(0)["settings"]["starts"], 1);
-    EXPECT_TRUE(std::filesystem::exists(other));
-}
-
-TEST(TabletestHeadless, ShowHandSwitchAndScriptFile)
-{
-    ScratchDir dir;
-    std::ofstream(dir / "script.txt") << "state\n";
-    const ProgramRun run = headless(dir, "", {"--script", (dir / "script.txt").string(), "k5W"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.ofKind("state").size(), 1u);
-    EXPECT_EQ(run.ofKind("state")[0]["showFaceUp"], 1);
-
-    const ProgramRun missing = headless(dir, "", {"--script", (dir / "missing.txt").string()});
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("missing.txt"), std::string::npos);
-}
-
-TEST(TabletestCommandLine, BadOptionsHelpAndVersion)
-{
-    ScratchDir dir;
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--bogus"}, {"--dpi", "12"}, {"--script", "a", "--headless=no"}}) {
-        const ProgramRun run = runProgram(program, args, "", dir);
-        EXPECT_EQ(run.status, 2) << args[0];
-        EXPECT_TRUE(run.out.empty());
-        EXPECT_EQ(run.err.rfind("tabletest: ", 0), 0u) << run.err;
-        EXPECT_NE(run.err.find("Usage: tabletest"), std::string::npos);
-    }
-    const ProgramRun help = runProgram(program, {"--help"}, "", dir);
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: tabletest", 0), 0u);
-    const ProgramRun version = runProgram(program, {"--version"}, "", dir);
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out.rfind("tabletest ", 0), 0u);
 }

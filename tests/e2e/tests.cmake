@@ -6,21 +6,17 @@ add_unit_tests(e2e_tests
 target_compile_definitions(e2e_tests PRIVATE TABLETEST_PATH="$<TARGET_FILE:tabletest>")
 add_dependencies(e2e_tests tabletest)
 
+# The real window's first picture is read back on a virtual X display where one is available.
 find_program(XVFB_RUN xvfb-run)
 if(XVFB_RUN)
-  add_unit_tests(e2e_window_tests
-    SOURCES ${CMAKE_CURRENT_LIST_DIR}/window_test.cpp
-    LIBS cardtable)
-  target_compile_definitions(e2e_window_tests PRIVATE
-    TABLETEST_PATH="$<TARGET_FILE:tabletest>" XVFB_RUN_PATH="${XVFB_RUN}")
-  add_dependencies(e2e_window_tests tabletest)
+  target_compile_definitions(e2e_tests PRIVATE XVFB_RUN_PATH="${XVFB_RUN}")
   # Resized by the X server itself (no window manager), clicked through XTEST on a 1024 x 768 screen.
   add_test(NAME e2e.window_resize
            COMMAND ${XVFB_RUN} -a -s "-screen 0 1024x768x24" python3 ${CMAKE_CURRENT_LIST_DIR}/window_resize.py
                    $<TARGET_FILE:tabletest>)
   set_tests_properties(e2e.window_resize PROPERTIES LABELS window TIMEOUT 120)
 else()
-  message(STATUS "xvfb-run not found: the real-window test is not built")
+  message(STATUS "xvfb-run not found: the real-window tests are not built")
 endif()
 
 # A card played by real key presses in the real window (label "window").

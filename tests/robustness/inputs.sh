@@ -10,6 +10,7 @@ work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 cd "$work"
 failures=0
+fail() { echo "FAIL $*" >&2; failures=$((failures + 1)); }
 
 # expect NAME STATUS PATTERN: runs the script on stdin with a fresh store, checks the exit
 # status and that the output (stdout and stderr) matches PATTERN.
@@ -45,7 +46,7 @@ expect long-value 2 '"error".*\.\.\."' <<<"$(withNumber "\"$(printf 'x%.0s' {1..
 expect nul-load 2 '"error".*NUL' <nul-load
 printf 'shot keep\0.png\n' >nul-shot
 expect nul-shot 2 '"error".*NUL' <nul-shot
-[[ -e keep ]] && { echo "FAIL nul-shot wrote keep" >&2; failures=$((failures + 1)); }
+[[ -e keep ]] && fail "nul-shot wrote keep"
 expect shot-full 2 '"error".*cannot write' <<<"shot /dev/full"
 expect script-dir 2 'is a directory' --script "$work"
 expect tap-range 2 'out of range' <<<"tap 99999999999 1"
@@ -53,23 +54,37 @@ expect tap-range 2 'out of range' <<<"tap 99999999999 1"
 expect quit-in-dialog 0 '' <<<$'menu options\nquit\nstate'
 expect menu-in-dialog 2 'while a dialog is open; it takes .*cancel' <<<$'menu options\nmenu new\ncancel'
 
+# The command line: a refused option is told on stderr, program name first, with the usage and
+# nothing on stdout; --help and --version print on stdout; QV_CONFIG_DIR stands in for
+# --config-dir; --script reads the script from a file and names a file it cannot read.
+name=$(basename "$bin")
+err=$("$bin" --dpi 12 2>&1 >stdout-bad); got=$?
+[[ $got -eq 2 && ! -s stdout-bad && $err == "$name: "*"Usage: $name"* ]] || fail "bad-option: exit $got: $err"
+help=$("$bin" --help) && version=$("$bin" --version) && [[ $help == "Usage: $name"* && $version == "$name "* ]] ||
+    fail "help or version: $help $version"
+echo state >script.txt
+expect script-file 0 '^\{"event":"state"' --script script.txt </dev/null
+expect script-missing 2 'missing\.txt' --script missing.txt </dev/null
+printf 'menu options\nok\n' | QV_CONFIG_DIR=$work/elsewhere "$bin" --headless >/dev/null 2>&1
+[[ -n $(ls -A elsewhere 2>/dev/null) ]] || fail "QV_CONFIG_DIR was not used as the config dir"
+
 # Standard output full: the events are lost, so the run failed.
 out=$(echo state | "$bin" --headless --config-dir "$work/s1" 2>&1 >/dev/full); got=$?
-[[ $got -eq 1 && $out == *"standard output"* ]] || { echo "FAIL stdout-full: exit $got: $out" >&2; failures=$((failures + 1)); }
+[[ $got -eq 1 && $out == *"standard output"* ]] || fail "stdout-full: exit $got: $out"
 # Standard input closed: nothing else is read as the script.
 out=$("$bin" --headless --config-dir "$work/s2" <&- 2>&1); got=$?
-[[ $got -eq 0 && $out != *error* ]] || { echo "FAIL stdin-closed: exit $got: ${out:0:300}" >&2; failures=$((failures + 1)); }
+[[ $got -eq 0 && $out != *error* ]] || fail "stdin-closed: exit $got: ${out:0:300}"
 
 # A store that cannot be written: told once as an error event, and the run fails.
 touch plain
 out=$(printf 'menu options\nok\nmenu options\nok\n' | "$bin" --headless --config-dir "$work/plain/sub" 2>&1); got=$?
 n=$(grep -c '"event":"error".*could not be saved' <<<"$out")
-[[ $got -eq 1 && $n -eq 1 ]] || { echo "FAIL store-unwritable: exit $got, $n error events: ${out:0:400}" >&2; failures=$((failures + 1)); }
+[[ $got -eq 1 && $n -eq 1 ]] || fail "store-unwritable: exit $got, $n error events: ${out:0:400}"
 
 # Random play without a config dir never writes to the user's own store.
 mkdir home
 HOME=$work/home XDG_DATA_HOME= QV_CONFIG_DIR= "$bin" --headless --monkey 300 --seed 3 >/dev/null 2>&1
-[[ -z $(ls -A home) ]] || { echo "FAIL monkey wrote into \$HOME: $(find home)" >&2; failures=$((failures + 1)); }
+[[ -z $(ls -A home) ]] || fail "monkey wrote into \$HOME: $(find home)"
 
 [[ $failures -eq 0 ]] && echo "all hostile inputs refused cleanly"
 exit $((failures > 0))

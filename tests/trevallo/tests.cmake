@@ -1,11 +1,7 @@
 # Trevallo: legal play, the computer's choices, and whole games played in-process.
 add_unit_tests(trevallo_tests
-  SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/trevallo_fixture.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp
-  LIBS trevallo_game)
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/trevallo_test.cpp
+  LIBS trevallo_game game_test_fixture)
 
 # The built program at random under every rule switch: taps, New and the boxes, every invariant
 # checked after each event.

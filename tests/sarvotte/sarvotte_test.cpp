@@ -1,23 +1,50 @@
-// The computer's choice of move with its tie-breaks, legal moves, and the rule checks that
-// random play relies on.
-#include "sarvotte_fixture.hpp"
+// Sarvotte: the computer's choice of move with its tie-breaks, legal moves, the rule checks random
+// play relies on, and what a transcript cannot show: the table during the computer's pause, the win
+// stored before its box opens, the computer ending a game it cannot move in.
+#include "game_fixture.hpp"
 
 #include "sarvotte/computer_player.hpp"
 #include "sarvotte/invariants.hpp"
 #include "sarvotte/rules.hpp"
+#include "sarvotte/sarvotte_game.hpp"
+#include "sarvotte/table.hpp"
 
 #include <optional>
 
+using namespace game_test;
 using namespace sarvotte;
-using namespace sarvotte_test;
 
 namespace {
 
+constexpr std::int32_t seed = 4187839;
+
+// A bare row of cards.
 class RowTest : public ::testing::Test {
 protected:
-    void SetUp() override { prepareFramework(); }
+    void SetUp() override { prepareFramework(sarvotteProgramInfo(), seed); }
     ct::CardSet row;
 };
+
+// The program as the shell starts it; the first game is the human's.
+class GameTest : public ProgramTest<SarvotteGame> {
+protected:
+    void SetUp() override
+    {
+        start(sarvotteProgramInfo(), seed, [](SarvotteGame& g) { g.gameState().computerToMove = 0; });
+    }
+    // A position: the row, the stock (its last card on top), every other card out of play.
+    void position(const Cards& row, const Cards& stock, nlohmann::json more = nlohmann::json::object())
+    {
+        more["cardRow"] = cardsJson(row);
+        more["stock"] = cardsJson(stock);
+        more["leftPlay"] = cardsJson(restOfPack(1, 13, {row, stock}));
+        load(more);
+        window().events.clear();
+    }
+};
+
+// A tap beside the cards: on the table below the row, above the status line.
+const ct::Rect beside{100, 170, 101, 171};
 
 } // namespace
 
@@ -43,14 +70,14 @@ TEST_F(RowTest, BestMoveCoversTheHighestRankWithItsTieBreaks)
         {"a higher rank further left wins", {{H, Q}, {H, 3}, {S, 5}, {S, 4}}, Move{1, 0}},
     };
     for (const Case& c : cases) {
-        setRow(row, c.cards);
+        setCards(row, c.cards);
         EXPECT_EQ(bestMove(row), c.expected) << c.why;
     }
 }
 
 TEST_F(RowTest, LegalMovesAreOneOrThreePlacesLeftOnRankOrSuit)
 {
-    setRow(row, {{H, 5}, {S, 5}, {H, 2}, {C, 9}, {H, 9}});
+    setCards(row, {{H, 5}, {S, 5}, {H, 2}, {C, 9}, {H, 9}});
     struct Case {
         int source, target;
         bool legal;
@@ -61,7 +88,7 @@ TEST_F(RowTest, LegalMovesAreOneOrThreePlacesLeftOnRankOrSuit)
     };
     for (const Case& c : cases)
         EXPECT_EQ(isLegalMove(row, c.source, c.target), c.legal) << c.source << " -> " << c.target;
-    setRow(row, {{H, 5}, {S, 7}, {D, 2}, {H, 9}});
+    setCards(row, {{H, 5}, {S, 7}, {D, 2}, {H, 9}});
     EXPECT_TRUE(isLegalMove(row, 3, 0));
 }
 
@@ -100,4 +127,49 @@ TEST_F(RowTest, TheRuleChecksReportLostCardsIllegalMovesAndEarlyEnds)
     EXPECT_FALSE(check().empty()) << "the record rose";
     clearRecord(s);
     EXPECT_TRUE(check().empty()) << "cleared by Statistics";
+}
+
+TEST_F(GameTest, AfterTheHumansMoveTheComputerShowsItsMoveSelectedThenMakesIt)
+{
+    // The human covers spades 9 (9 points); the computer then covers the queen of hearts with
+    // hearts 4, three places left (12), rather than its neighbour, hearts 2.
+    position({{H, Q}, {S, 9}, {C, 9}, {H, 2}, {H, 4}}, {{S, 3}});
+    int selectedDuringPause = 0;
+    window().onEvent = [&](const nlohmann::json& e) {
+        if (e.value("event", "") != "pause")
+            return;
+        for (const ct::Card& c : s().cardRow.cards)
+            selectedDuringPause += c.selected;
+        // The table as it stands on screen during the pause, for looking at.
+        window().canvas().savePng(std::string(SARVOTTE_SHOT_DIR) + "/computer_move_96.png");
+    };
+    tapCard(s().cardRow, C, 9);
+    tapCard(s().cardRow, S, 9);
+    EXPECT_EQ(s().computerScore, Q);
+    EXPECT_EQ(selectedDuringPause, 2);
+    EXPECT_EQ(window().eventNames(), std::vector<std::string>{"pause"});
+    EXPECT_EQ(cardsOf(s().cardRow), (Cards{{H, 4}, {C, 9}, {H, 2}}));
+    EXPECT_EQ(s().cardRow.firstSelected(), 0) << "nothing selected";
+}
+
+TEST_F(GameTest, TheWinIsStoredBeforeItsBoxOpens)
+{
+    for (const auto& [computer, human, name] : {std::tuple{20, 13, "statc"}, std::tuple{5, 6, "statu"}}) {
+        position({{H, 8}, {S, 1}, {C, 2}}, {}, {{"computerScore", computer}, {"humanScore", human}});
+        std::uint32_t storedAtBox = 0;
+        window().onEvent = [&, name = name](const nlohmann::json& e) {
+            if (e.value("event", "") == "msgbox")
+                storedAtBox = stored(name);
+        };
+        tapDesign(beside);
+        EXPECT_EQ(storedAtBox, 1u) << name;
+    }
+}
+
+TEST_F(GameTest, TheComputerEndsTheGameWhenItHasNoMoveAndNoStock)
+{
+    position({{H, 8}, {S, 1}}, {}, {{"humanScore", 3}});
+    window().sendMessage(ct::msg::game, step::computerTurn, 0);
+    EXPECT_EQ(window().count("box You win!"), 1);
+    EXPECT_EQ(status(), "") << "the computer's end shows no status text";
 }
