@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <list>
 #include <unordered_map>
@@ -463,8 +464,13 @@ void Canvas::fillRect(const Rect& area, Color color)
     const Rect r = clipped(area, surface_->w, surface_->h);
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    SDL_Rect sr{r.left, r.top, r.width(), r.height()};
-    SDL_FillRect(surface_, &sr, pack(255, color.r, color.g, color.b));
+    // wmemset (wchar_t is 32 bits here) rather than SDL_FillRect, whose streaming stores bypass
+    // the cache: the table fill would then be read back from memory by everything drawn over it.
+    static_assert(sizeof(wchar_t) == sizeof(Uint32));
+    const auto value = static_cast<wchar_t>(pack(255, color.r, color.g, color.b));
+    const auto n = static_cast<std::size_t>(r.width());
+    for (int y = r.top; y < r.bottom; ++y)
+        std::wmemset(reinterpret_cast<wchar_t*>(row(surface_, y) + r.left), value, n);
 }
 
 void Canvas::stretchImage(const Image& image, const Rect& dst)
