@@ -448,6 +448,25 @@ Canvas::Canvas(int width, int height) : surface_(newSurface(width, height))
         SDL_FillRect(surface_, nullptr, 0xFF000000u);
 }
 
+std::unique_ptr<Canvas> Canvas::over(SDL_Surface* target, const Rect& area)
+{
+    if (!target || !target->pixels || SDL_MUSTLOCK(target) || area.left < 0 || area.top < 0 ||
+        area.right > target->w || area.bottom > target->h || area.width() <= 0 || area.height() <= 0)
+        return nullptr;
+    // The alpha byte a canvas writes is the unused byte of an xRGB surface.
+    const Uint32 format = target->format->format;
+    if (format != pixelFormat && format != SDL_PIXELFORMAT_RGB888)
+        return nullptr;
+    auto* first = static_cast<Uint8*>(target->pixels) + static_cast<std::ptrdiff_t>(area.top) * target->pitch +
+                  static_cast<std::ptrdiff_t>(area.left) * 4;
+    // A surface made on given pixels leaves them to their owner when it is freed.
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceWithFormatFrom(first, area.width(), area.height(), 32, target->pitch, pixelFormat);
+    if (!view)
+        return nullptr;
+    return std::unique_ptr<Canvas>(new Canvas(view));
+}
+
 Canvas::~Canvas()
 {
     if (surface_)
