@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <filesystem>
 #include <list>
 #include <unordered_map>
@@ -447,6 +448,25 @@ Canvas::Canvas(int width, int height) : surface_(newSurface(width, height))
         SDL_FillRect(surface_, nullptr, 0xFF000000u);
 }
 
+std::unique_ptr<Canvas> Canvas::over(SDL_Surface* target, const Rect& area)
+{
+    if (!target || !target->pixels || SDL_MUSTLOCK(target) || area.left < 0 || area.top < 0 ||
+        area.right > target->w || area.bottom > target->h || area.width() <= 0 || area.height() <= 0)
+        return nullptr;
+    // The alpha byte a canvas writes is the unused byte of an xRGB surface.
+    const Uint32 format = target->format->format;
+    if (format != pixelFormat && format != SDL_PIXELFORMAT_RGB888)
+        return nullptr;
+    auto* first = static_cast<Uint8*>(target->pixels) + static_cast<std::ptrdiff_t>(area.top) * target->pitch +
+                  static_cast<std::ptrdiff_t>(area.left) * 4;
+    // A surface made on given pixels leaves them to their owner when it is freed.
+    SDL_Surface* view =
+        SDL_CreateRGBSurfaceWithFormatFrom(first, area.width(), area.height(), 32, target->pitch, pixelFormat);
+    if (!view)
+        return nullptr;
+    return std::unique_ptr<Canvas>(new Canvas(view));
+}
+
 Canvas::~Canvas()
 {
     if (surface_)
@@ -463,8 +483,13 @@ void Canvas::fillRect(const Rect& area, Color color)
     const Rect r = clipped(area, surface_->w, surface_->h);
     if (r.width() <= 0 || r.height() <= 0)
         return;
-    SDL_Rect sr{r.left, r.top, r.width(), r.height()};
-    SDL_FillRect(surface_, &sr, pack(255, color.r, color.g, color.b));
+    // wmemset (wchar_t is 32 bits here) rather than SDL_FillRect, whose streaming stores bypass
+    // the cache: the table fill would then be read back from memory by everything drawn over it.
+    static_assert(sizeof(wchar_t) == sizeof(Uint32));
+    const auto value = static_cast<wchar_t>(pack(255, color.r, color.g, color.b));
+    const auto n = static_cast<std::size_t>(r.width());
+    for (int y = r.top; y < r.bottom; ++y)
+        std::wmemset(reinterpret_cast<wchar_t*>(row(surface_, y) + r.left), value, n);
 }
 
 void Canvas::stretchImage(const Image& image, const Rect& dst)

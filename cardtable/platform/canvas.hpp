@@ -91,6 +91,10 @@ void clearTextCache();
 class Canvas {
 public:
     Canvas(int width, int height);
+    // A canvas drawing straight into `area` of another surface (a window's own picture), sharing
+    // its pixels: null unless that surface holds 32-bit xRGB pixels as a canvas does and the area
+    // lies on it. The surface must outlive the canvas.
+    static std::unique_ptr<Canvas> over(SDL_Surface* target, const Rect& area);
     ~Canvas();
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
@@ -128,6 +132,7 @@ public:
     void blit(const Canvas& from, const Rect& area);
 
 private:
+    explicit Canvas(SDL_Surface* surface) : surface_(surface) {}
     SDL_Surface* surface_ = nullptr;
 };
 

@@ -17,7 +17,7 @@ Rect SdlWindow::titleRect(int popup) const
     const int pad = scaled(geometry().dpi, 8);
     int left = scaled(geometry().dpi, 2);
     for (int i = 0; i < static_cast<int>(menuBar().size()); ++i) {
-        const int width = frame_->textExtent(menuFont_, menuBar()[static_cast<std::size_t>(i)].title).width + 2 * pad;
+        const int width = canvas().textExtent(menuFont_, menuBar()[static_cast<std::size_t>(i)].title).width + 2 * pad;
         if (i == popup)
             return Rect{left, top, left + width, top + geometry().menuBarHeight};
         left += width;
@@ -32,11 +32,11 @@ Rect SdlWindow::popupRect(int popup) const
     const int itemHeight = scaled(geometry().dpi, 20);
     int width = scaled(geometry().dpi, 90);
     for (const MenuItem& item : menu.items)
-        width = std::max(width, frame_->textExtent(menuFont_, item.text).width + 2 * pad);
+        width = std::max(width, canvas().textExtent(menuFont_, item.text).width + 2 * pad);
     const Rect title = titleRect(popup);
     const int height = static_cast<int>(menu.items.size()) * itemHeight + 2;
     // Popups open upward from the bar, as on the pocket screen.
-    const int left = std::min(title.left, std::max(0, frame_->width() - width));
+    const int left = std::min(title.left, std::max(0, geometry().client.width - width));
     return Rect{left, title.top - height, left + width, title.top};
 }
 

@@ -155,7 +155,8 @@ SdlWindow::SdlWindow(const WindowGeometry& geometry, std::string_view title, boo
 
 void SdlWindow::geometryChanged()
 {
-    frame_ = std::make_unique<Canvas>(geometry().client.width, geometry().client.height + geometry().menuBarHeight);
+    frame_.reset();
+    frameOwned_ = false;
     menuFont_ = Font::open(9, geometry().dpi, false);
     openPopup_ = -1;
     hoverItem_ = -1;
@@ -166,7 +167,7 @@ SDL_Rect SdlWindow::framePlace() const
 {
     int w = 0, h = 0;
     SDL_GetWindowSize(window_, &w, &h);
-    const int fw = frame_->width(), fh = frame_->height();
+    const int fw = geometry().client.width, fh = geometry().client.height + geometry().menuBarHeight;
     if (w <= 0 || h <= 0 || (w >= fw && h >= fh))
         return SDL_Rect{std::max(0, (w - fw) / 2), std::max(0, (h - fh) / 2), fw, fh};   // centred
     // A window smaller than the table (a fixed density larger than the screen): the whole table
@@ -212,8 +213,8 @@ void SdlWindow::framePoint(int windowX, int windowY, int& x, int& y) const
 {
     const SDL_Rect place = framePlace();
     // Points beside the picture stay outside the frame (negative), whatever the scale.
-    x = windowX < place.x ? -1 : (windowX - place.x) * frame_->width() / place.w;
-    y = windowY < place.y ? -1 : (windowY - place.y) * frame_->height() / place.h;
+    x = windowX < place.x ? -1 : (windowX - place.x) * geometry().client.width / place.w;
+    y = windowY < place.y ? -1 : (windowY - place.y) * (geometry().client.height + geometry().menuBarHeight) / place.h;
 }
 
 // ---- events ----
@@ -253,6 +254,9 @@ void SdlWindow::handleMainEvent(const SDL_Event& event)
             presentPending_ = true;
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
+            // SDL makes the window a new picture: a view into the old one must not outlive it.
+            if (!frameOwned_)
+                frame_.reset();
             resizePending_ = true;
             presentPending_ = true;
             break;
@@ -529,28 +533,49 @@ void SdlWindow::openHelp(std::string_view link)
     openHelpPage(link);
 }
 
+const Canvas& SdlWindow::presentedFrame() const
+{
+    static const Canvas none(0, 0);
+    return frame_ ? *frame_ : none;
+}
+
 void SdlWindow::present(Modal* modal)
 {
     presentPending_ = false;
+    SDL_Surface* target = SDL_GetWindowSurface(window_);
+    if (!target)
+        return;
+    const int fw = geometry().client.width, fh = geometry().client.height + geometry().menuBarHeight;
+    const SDL_Rect place = framePlace();
+    if (target->w != fw || target->h != fh) {
+        const Color color = backdrop();
+        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, color.r, color.g, color.b));
+    }
+    // No second whole-window picture where the window takes the frame as it is.
+    std::unique_ptr<Canvas> view;
+    if (place.w == fw && place.h == fh)
+        view = Canvas::over(target, Rect{place.x, place.y, place.x + fw, place.y + fh});
+    if (view) {
+        frame_ = std::move(view);
+        frameOwned_ = false;
+    } else if (!frameOwned_ || frame_->width() != fw || frame_->height() != fh) {
+        frame_ = std::make_unique<Canvas>(fw, fh);
+        frameOwned_ = true;
+    }
     const Rect client{0, 0, geometry().client.width, geometry().client.height};
     frame_->blit(canvas(), client);
     drawMenuBar(*frame_);
     if (modal)
         modal->draw(*frame_);
-    SDL_Surface* target = SDL_GetWindowSurface(window_);
-    if (!target)
-        return;
-    SDL_Surface* source = frame_->surface();
-    SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
-    SDL_Rect place = framePlace();
-    if (target->w != source->w || target->h != source->h) {
-        const Color color = backdrop();
-        SDL_FillRect(target, nullptr, SDL_MapRGB(target->format, color.r, color.g, color.b));
+    if (frameOwned_) {
+        SDL_Surface* source = frame_->surface();
+        SDL_SetSurfaceBlendMode(source, SDL_BLENDMODE_NONE);
+        SDL_Rect dst = place;
+        if (place.w == fw && place.h == fh)
+            SDL_BlitSurface(source, nullptr, target, &dst);
+        else
+            SDL_BlitScaled(source, nullptr, target, &dst);
     }
-    if (place.w == source->w && place.h == source->h)
-        SDL_BlitSurface(source, nullptr, target, &place);
-    else
-        SDL_BlitScaled(source, nullptr, target, &place);
     SDL_UpdateWindowSurface(window_);
 }
 

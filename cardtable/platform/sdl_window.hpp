@@ -39,7 +39,7 @@ public:
     void setSelftestShot(std::string path) { shotPath_ = std::move(path); }
     bool selftestShotSaved() const { return shotSaved_; }
     // The whole window as last presented: table, menu bar, open popup, modal layer.
-    const Canvas& presentedFrame() const { return *frame_; }
+    const Canvas& presentedFrame() const;
 
     MsgBoxAnswer messageBox(std::string_view text, std::string_view caption, MsgBoxButtons buttons,
                             MsgBoxIcon icon) override;
@@ -77,7 +77,10 @@ private:
     void drawMenuBar(Canvas& frame) const;
 
     SDL_Window* window_ = nullptr;
+    // The frame is drawn straight into the window's own picture where that shows it 1:1 (a view,
+    // remade at every present); only a window showing it scaled needs a picture of its own.
     std::unique_ptr<Canvas> frame_;
+    bool frameOwned_ = false;
     Font menuFont_;
     bool doubleTaps_ = true;
     bool fitDisplay_ = false;

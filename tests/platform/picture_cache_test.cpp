@@ -5,6 +5,8 @@
 #include "cards/card_style.hpp"
 #include "platform/density.hpp"
 
+#include <SDL.h>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -80,7 +82,8 @@ void paintCached(Canvas& canvas, const Table& t)
                           textCenter | textVCenter, Color{255, 255, 255});
 }
 
-// The same table drawn from the stored pictures and fonts alone, every text rendered afresh.
+// The same table drawn from the stored pictures and fonts alone, every text rendered afresh and
+// every pip blended pixel by pixel.
 void paintFresh(Canvas& canvas, const Table& t)
 {
     clearTextCache();
@@ -100,12 +103,13 @@ void paintFresh(Canvas& canvas, const Table& t)
         const std::string_view label = cardStyle().rankLabels[static_cast<std::size_t>(c.rank)];
         const Color ink = isRedSuit(c.suit) ? Color{255, 0, 0} : Color{0, 0, 0};
         if (cardStyle().face == FaceLayout::OneCorner) {
-            canvas.drawIconSized(icon, c.x + c.width - scaleX(2) - scaleX(9), c.y + c.height - scaleY(2) - scaleY(9), pip);
+            const int px = c.x + c.width - scaleX(2) - scaleX(9), py = c.y + c.height - scaleY(2) - scaleY(9);
+            canvas.stretchImage(icon, Rect{px, py, px + pip, py + pip});
             canvas.drawText(labelFont(), label, c.x + 2, c.y, ink);
             continue;
         }
-        canvas.drawIconSized(icon, c.x + c.width - pip - 2, c.y + 2, pip);
-        canvas.drawIconSized(icon, c.x + 2, c.y + c.height - pip - 2, pip);
+        canvas.stretchImage(icon, Rect{c.x + c.width - pip - 2, c.y + 2, c.x + c.width - 2, c.y + 2 + pip});
+        canvas.stretchImage(icon, Rect{c.x + 2, c.y + c.height - pip - 2, c.x + 2 + pip, c.y + c.height - 2});
         const Size extent = canvas.textExtent(labelFont(), label);
         canvas.drawText(labelFont(), label, c.x + 2, c.y, ink);
         canvas.drawText(labelFont(), label, c.x + c.width - extent.width - 1, c.y + c.height - extent.height - 2, ink);
@@ -114,7 +118,7 @@ void paintFresh(Canvas& canvas, const Table& t)
         const int x = 20 * suit;
         const int y = canvasHeight - 20;
         canvas.fillRect(Rect{x, y, x + pip + 2, y + pip + 2}, res.white);
-        canvas.drawIconSized(res.suitIcons[static_cast<std::size_t>(suit)], x + 1, y + 2, pip);
+        canvas.stretchImage(res.suitIcons[static_cast<std::size_t>(suit)], Rect{x + 1, y + 2, x + 1 + pip, y + 2 + pip});
     }
     canvas.drawTextInRect(textFont(), "Your move!", Rect{100, canvasHeight - 30, 300, canvasHeight},
                           textCenter | textVCenter, Color{255, 255, 255});
@@ -202,4 +206,36 @@ TEST_F(PictureCacheTest, TextLinesByFontAndColourWithinTheBound)
     for (int i = 0; i < static_cast<int>(textCacheLimit) + 50; ++i)
         canvas.drawText(textFont(), std::to_string(i), 0, 0, Color{255, 255, 255});
     EXPECT_EQ(cachedTextCount(), textCacheLimit);
+}
+
+// A window's frame is drawn straight into the window's own picture: the same pixels as a canvas of
+// its own, in its area only; a picture laid out otherwise, or an area beside it, gets no view.
+TEST_F(PictureCacheTest, CanvasOverAnotherPictureDrawsAsItsOwn)
+{
+    setDensity(131);
+    const Table table{2, 1, 1};
+    constexpr int left = 25, top = 30;
+    SDL_Surface* window = SDL_CreateRGBSurfaceWithFormat(0, canvasWidth + 2 * left, canvasHeight + 2 * top, 32,
+                                                         SDL_PIXELFORMAT_RGB888);
+    ASSERT_NE(window, nullptr);
+    SDL_FillRect(window, nullptr, 0x123456);
+    const Rect area{left, top, left + canvasWidth, top + canvasHeight};
+    auto view = Canvas::over(window, area);
+    ASSERT_NE(view, nullptr);
+    Canvas own(canvasWidth, canvasHeight);
+    paintCached(*view, table);
+    paintCached(own, table);
+    EXPECT_EQ(differences(*view, own), 0);
+    auto whole = Canvas::over(window, Rect{0, 0, window->w, window->h});
+    const Color outside{0x12, 0x34, 0x56};
+    EXPECT_EQ(whole->pixel(left - 1, top), outside);
+    EXPECT_EQ(whole->pixel(area.right, area.bottom - 1), outside);
+    EXPECT_EQ(whole->pixel(left, area.bottom), outside);
+    EXPECT_EQ(Canvas::over(window, Rect{left, top, window->w + 1, top + 10}), nullptr);
+    SDL_Surface* deep16 = SDL_CreateRGBSurfaceWithFormat(0, 40, 40, 16, SDL_PIXELFORMAT_RGB565);
+    EXPECT_EQ(Canvas::over(deep16, Rect{0, 0, 40, 40}), nullptr);
+    SDL_FreeSurface(deep16);
+    whole.reset();
+    view.reset();
+    SDL_FreeSurface(window);
 }
