@@ -27,8 +27,6 @@ TEST_F(CardJsonTest, SetRoundTripKeepsTheSetsOrderAndSelection)
     other.append(4, 13);
     loadCardSet(other, json::parse("[[2,6,true],[3,14],[1,9,0]]"), "hand");
     EXPECT_EQ(toJson(other), saved) << "the set's own sort order is restored, flags stay with their cards";
-    loadCardSet(other, json::array(), "hand");
-    EXPECT_TRUE(other.empty());
 }
 
 TEST_F(CardJsonTest, BadSetsAreRefusedAndLeaveTheSetAlone)
@@ -66,28 +64,13 @@ TEST_F(CardJsonTest, StandAloneCard)
         EXPECT_THROW(parseCard(json::parse(bad), trump, "trumpCard"), std::invalid_argument) << bad;
 }
 
-TEST_F(CardJsonTest, DeckRoundTrip)
+// Round trips of sets, cards and the pack are pinned by the replays' loads and state events.
+TEST_F(CardJsonTest, APackLoadsInSlotOrderAndAPackNeverSetUpTakesTheProgramsPack)
 {
     Deck deck;
-    deck.setUp(PackTemplate::Standard36);
-    randomState().s1 = 4187839;
-    int rank = 0, suit = 0;
-    for (int i = 0; i < 30; ++i)
-        deck.draw(rank, suit);
-    const json saved = toJson(deck);
-    EXPECT_EQ(saved["remaining"], 6);
-    Deck other;
-    other.setUp(PackTemplate::Standard36);
-    loadDeck(other, saved, "deck");
-    EXPECT_EQ(toJson(other), saved);
-
-    // Cards come out in slot order whatever order they were given in.
-    loadDeck(other, json::parse(R"({"cards":[[4,13],[1,14]]})"), "deck");
-    EXPECT_EQ(toJson(other), json::parse(R"({"remaining":2,"cards":[[1,14],[4,13]]})"));
-
-    Deck fresh;   // never set up: takes the program's pack
-    loadDeck(fresh, json::parse(R"({"remaining":0,"cards":[]})"), "deck");
-    EXPECT_EQ(fresh.total(), 36);
+    loadDeck(deck, json::parse(R"({"cards":[[4,13],[1,14]]})"), "deck");
+    EXPECT_EQ(deck.total(), 36);
+    EXPECT_EQ(toJson(deck), json::parse(R"({"remaining":2,"cards":[[1,14],[4,13]]})"));
 }
 
 TEST_F(CardJsonTest, BadDecksAreRefused)

@@ -9,8 +9,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace ct;
@@ -235,14 +235,10 @@ TEST(SdlWindowWithoutDisplay, RefusesAnInvisibleWindowInsteadOfWaitingForever)
 {
     if (std::filesystem::exists("/dev/dri"))
         GTEST_SKIP() << "a console graphics device could take the window here";
-    struct Saved {
-        const char* name;
-        std::optional<std::string> value;
-    };
-    std::vector<Saved> saved;
+    std::vector<std::pair<std::string, std::string>> saved;
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "SDL_VIDEODRIVER"}) {
-        const char* value = std::getenv(name);
-        saved.push_back({name, value ? std::optional<std::string>(value) : std::nullopt});
+        if (const char* value = std::getenv(name))
+            saved.emplace_back(name, value);
         ::unsetenv(name);
     }
     try {
@@ -251,7 +247,6 @@ TEST(SdlWindowWithoutDisplay, RefusesAnInvisibleWindowInsteadOfWaitingForever)
     } catch (const std::runtime_error& error) {
         EXPECT_NE(std::string(error.what()).find("no display"), std::string::npos) << error.what();
     }
-    for (const Saved& s : saved)
-        if (s.value)
-            ::setenv(s.name, s.value->c_str(), 1);
+    for (const auto& [name, value] : saved)
+        ::setenv(name.c_str(), value.c_str(), 1);
 }
