@@ -155,17 +155,6 @@ Card parseCard(const json& value, const Card& card, std::string_view what)
     return result;
 }
 
-void loadCard(Card& card, const json& value, std::string_view what)
-{
-    Card changed = parseCard(value, card, what);
-    // The old face is repainted as well as the new one.
-    card.repaintMark = 1;
-    card.invalidate();
-    card = changed;
-    card.repaintMark = 1;
-    card.invalidate();
-}
-
 Deck parseDeck(const json& value, const Deck& deck, std::string_view what)
 {
     if (!value.is_object())

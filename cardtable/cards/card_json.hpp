@@ -57,8 +57,6 @@ void loadCardSet(CardSet& set, const nlohmann::json& value, std::string_view wha
 // Any of "suit", "rank", "hidden"; keys not given keep the card's values. Suit and rank are
 // both -1 (no card) or both valid. Returns the changed copy of `card`.
 Card parseCard(const nlohmann::json& value, const Card& card, std::string_view what);
-// Applies, then repaints the card where it lies.
-void loadCard(Card& card, const nlohmann::json& value, std::string_view what);
 
 // "cards" lists exactly the present cards; "remaining", if given, must match their number.
 // A deck that was never set up is set up with the program's pack first.

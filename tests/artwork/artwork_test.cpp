@@ -55,24 +55,20 @@ TEST(Artwork, EveryPictureIsEmbeddedAtItsSizeWithTheRightTransparency)
         EXPECT_EQ(s->w, p.width);
         EXPECT_EQ(s->h, p.height);
         auto alpha = [&s](int x, int y) { return static_cast<unsigned char*>(s->pixels)[y * s->pitch + x * 4 + 3]; };
-        int opaque = 0;
+        int opaque = 0, clear = 0;
         for (int y = 0; y < s->h; ++y)
-            for (int x = 0; x < s->w; ++x)
+            for (int x = 0; x < s->w; ++x) {
                 opaque += alpha(x, y) == 255;
-        switch (p.kind) {
-        case Kind::back:   // the table must not show through a card back
+                clear += alpha(x, y) == 0;
+            }
+        if (p.kind == Kind::back)   // the table must not show through a card back
             EXPECT_EQ(opaque, s->w * s->h);
-            break;
-        case Kind::padding:   // the padding canvas must add nothing visible around a padded icon
-            for (int y = 0; y < s->h; ++y)
-                for (int x = 0; x < s->w; ++x)
-                    EXPECT_EQ(alpha(x, y), 0) << x << "," << y;
-            break;
-        case Kind::icon:   // corners are background on every icon, and there is something to show
+        if (p.kind == Kind::padding)   // the padding canvas must add nothing visible around a padded icon
+            EXPECT_EQ(clear, s->w * s->h);
+        if (p.kind == Kind::icon) {   // corners are background on every icon, and there is something to show
             EXPECT_EQ(alpha(0, 0), 0);
             EXPECT_EQ(alpha(s->w - 1, 0), 0);
             EXPECT_GT(opaque, s->w * s->h / 8);
-            break;
         }
     }
     EXPECT_TRUE(ct::resourceData("icon999_18.png").empty());
