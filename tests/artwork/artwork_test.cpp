@@ -61,10 +61,12 @@ TEST(Artwork, EveryPictureIsEmbeddedAtItsSizeWithTheRightTransparency)
                 opaque += alpha(x, y) == 255;
                 clear += alpha(x, y) == 0;
             }
-        if (p.kind == Kind::back)   // the table must not show through a card back
+        if (p.kind == Kind::back) {   // the table must not show through a card back
             EXPECT_EQ(opaque, s->w * s->h);
-        if (p.kind == Kind::padding)   // the padding canvas must add nothing visible around a padded icon
+        }
+        if (p.kind == Kind::padding) {   // the padding canvas must add nothing visible around a padded icon
             EXPECT_EQ(clear, s->w * s->h);
+        }
         if (p.kind == Kind::icon) {   // corners are background on every icon, and there is something to show
             EXPECT_EQ(alpha(0, 0), 0);
             EXPECT_EQ(alpha(s->w - 1, 0), 0);

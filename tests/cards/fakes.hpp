@@ -27,6 +27,7 @@ public:
     std::vector<std::uintptr_t> gameMessages;            // wParam of each msg::user sent
     std::function<void(std::uintptr_t)> onGameMessage;
     std::function<void(ct::Dialog&)> user;               // what the "user" does while a dialog is open
+    ct::Rect lastFrame;                                  // where the last dialog opened
     ct::Size client{240, 294};
 
     void invalidate(const ct::Rect& area) override { invalidated.push_back(area); }
@@ -56,6 +57,7 @@ public:
     int runDialog(ct::Dialog& dialog) override
     {
         dialog.begin({240, 320});
+        lastFrame = dialog.frame();
         if (user && !dialog.ended())
             user(dialog);
         return dialog.ended() ? dialog.result() : 2;

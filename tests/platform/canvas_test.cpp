@@ -197,8 +197,9 @@ TEST_F(TextTest, CentredAndWrappedTextStaysInItsRectangle)
         const Rect wrapped = inkBox(canvas, green);
         ASSERT_LT(wrapped.left, wrapped.right);
         EXPECT_TRUE(inside(wrapped, column)) << height;
-        if (height > lineHeight)
+        if (height > lineHeight) {
             EXPECT_GT(wrapped.bottom - wrapped.top, 3 * lineHeight) << "wrapped onto several lines";
+        }
     }
     EXPECT_GT(canvas.textHeightInRect(font, text, 72, textWordBreak), 3 * lineHeight);
     EXPECT_EQ(canvas.textHeightInRect(font, "short", 72, textWordBreak), canvas.textExtent(font, "short").height);
