@@ -145,9 +145,11 @@ class Display:
         sym = _x.XStringToKeysym(_KEYS.get(name.lower(), name).encode())
         return _x.XKeysymToKeycode(self.dpy, ctypes.c_ulong(sym))
 
-    def key(self, win, combo):
-        """Presses and releases a key with modifiers, e.g. "alt+F4", "shift+tab", "space", "o"."""
-        self.focus(win)
+    def key(self, win, combo, focus=True):
+        """Presses and releases a key with modifiers, e.g. "alt+F4", "shift+tab", "space", "o";
+        focus=False types on into whatever has the focus, as fast as a user who knows the way."""
+        if focus:
+            self.focus(win)
         *mods, key = combo.split("+")
         codes = [self._keycode(_MODIFIERS[m.lower()]) for m in mods] + [self._keycode(key)]
         for code in codes:
