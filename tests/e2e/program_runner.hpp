@@ -2,17 +2,17 @@
 // standard output read as JSON events, the exit status; and reading its screenshots.
 #pragma once
 
+#include "settings/test_dir.hpp"
+
 #include <SDL.h>
 #include <SDL_image.h>
 #include <nlohmann/json.hpp>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -37,24 +37,7 @@ struct ProgramRun {
 };
 
 // A scratch directory for one test, removed afterwards.
-class ScratchDir {
-public:
-    ScratchDir() { std::filesystem::create_directories(path_); }
-    ~ScratchDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& child) const { return path_ / child; }
-
-private:
-    static inline int made_ = 0;
-    std::filesystem::path path_ = std::filesystem::temp_directory_path() /
-                                  ("qv-e2e-" + std::to_string(::getpid()) + "-" + std::to_string(made_++));
-};
+using ScratchDir = settings_test::TestDir;
 
 inline std::string readAll(const std::filesystem::path& file)
 {
