@@ -33,7 +33,6 @@ withNumber "$(python3 -c "print('[' * 100000 + '1' + ']' * 100000)")" >deep
 expect deep 2 '"error".*nested deeper' <deep
 
 expect unsigned-max 2 '"error".* 18446744073709551615 is' <<<"$(withNumber 18446744073709551615)"
-expect two-to-63 2 '"error".* 9223372036854775808 is' <<<"$(withNumber 9223372036854775808)"
 expect long-value 2 '"error".*\.\.\."' <<<"$(withNumber "\"$(printf 'x%.0s' {1..5000})\"")"
 { withNumber 0 | tr -d '\n'; printf '\0garbage\n'; } >nul-load
 expect nul-load 2 '"error".*NUL' <nul-load
@@ -44,7 +43,6 @@ expect shot-full 2 '"error".*cannot write' <<<"shot /dev/full"
 expect script-dir 2 'is a directory' --script "$work"
 # Quit ends the run from inside a dialog with status 0 (what a program printed before it differs).
 expect quit-in-dialog 0 '' <<<$'menu options\nquit\nstate'
-expect menu-in-dialog 2 'while a dialog is open; it takes .*cancel' <<<$'menu options\nmenu new\ncancel'
 
 # The command line: a refused option is told on stderr, program name first, with the usage and
 # nothing on stdout; --help and --version print on stdout; QV_CONFIG_DIR stands in for
