@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -90,17 +91,10 @@ public:
     explicit Picture(const std::filesystem::path& file)
     {
         if (SDL_Surface* loaded = IMG_Load(file.c_str())) {
-            surface_ = SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0);
+            surface_.reset(SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0));
             SDL_FreeSurface(loaded);
         }
     }
-    ~Picture()
-    {
-        if (surface_)
-            SDL_FreeSurface(surface_);
-    }
-    Picture(const Picture&) = delete;
-    Picture& operator=(const Picture&) = delete;
     bool loaded() const { return surface_ != nullptr; }
     int width() const { return surface_ ? surface_->w : 0; }
     int height() const { return surface_ ? surface_->h : 0; }
@@ -115,7 +109,7 @@ public:
     }
 
 private:
-    SDL_Surface* surface_ = nullptr;
+    std::unique_ptr<SDL_Surface, decltype(&SDL_FreeSurface)> surface_{nullptr, &SDL_FreeSurface};
 };
 
 } // namespace e2e

@@ -22,13 +22,6 @@ std::pair<int, int> cardCentre(int dpi, int n)
     return {x, y};
 }
 
-ProgramRun headless(const ScratchDir& dir, const std::string& script, int dpi = 96)
-{
-    std::vector<std::string> args{"--headless", "--seed", "7", "--dpi", std::to_string(dpi),
-                                  "--config-dir", (dir / "config").string()};
-    return runProgram(program, args, script, dir);
-}
-
 const Pixel green{0, 150, 0};
 const Pixel white{255, 255, 255};
 
@@ -44,7 +37,9 @@ TEST(TabletestPictures, ShotsAndTheWindowShowTheTableAndTheCardsWhereTheyLie)
         const auto file = dir / "table.png";
         const auto [x1, y1] = cardCentre(dpi, 1);
         const std::string tap = "tap " + std::to_string(x1) + " " + std::to_string(y1) + "\n";
-        const ProgramRun run = headless(dir, tap + "shot " + file.string() + "\n", dpi);
+        const ProgramRun run = runProgram(program, {"--headless", "--seed", "7", "--dpi", std::to_string(dpi),
+                                                    "--config-dir", (dir / "config").string()},
+                                          tap + "shot " + file.string() + "\n", dir);
         ASSERT_EQ(run.status, 0) << run.err;
         // The pixel `dx` right of the middle of the n-th card.
         const auto card = [dpi](const Picture& shot, int n, int dx = 0) {

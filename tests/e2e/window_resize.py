@@ -2,9 +2,8 @@
 """The real window follows its size: started without --dpi it takes the largest density that fits
 the screen; resized, it lays the table out again in the middle of the window (the rest in the table
 colour), and a real click on a card at its new place selects that card and no other.
-   window_resize.py TABLETEST     (DISPLAY names an X server of 1024 x 768, e.g. xvfb-run -s ...)
-With SHOTS=DIR the window is saved as DIR/resized-<dpi>.png after each resize, to be looked at."""
-import os, sys, tempfile, zlib, struct
+   window_resize.py TABLETEST     (DISPLAY names an X server of 1024 x 768, e.g. xvfb-run -s ...)"""
+import os, sys, tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tools"))
 import xdrive
@@ -16,14 +15,6 @@ def scaled(dpi, n):
 
 def fitting(width, height):
     return max(d for d in range(96, 481) if scaled(d, 240) <= width and scaled(d, 320) <= height)
-
-
-def save_png(path, rows):
-    body = b"".join(b"\0" + b"".join(p.to_bytes(3, "big") for p in row) for row in rows)
-    chunk = lambda kind, data: struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", len(rows[0]), len(rows), 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(body)) + chunk(b"IEND", b""))
 
 
 def main():
@@ -56,8 +47,6 @@ def main():
             d.click(win, *centres[pick])
             xdrive.wait_for("card %d selected by a click at its new place" % (pick + 1), lambda: (lambda p: p is not None and [
                 p[cy][cx] == grey for cx, cy in centres] == [i == pick for i in range(7)])(grab()))
-            if os.environ.get("SHOTS"):
-                save_png(os.path.join(os.environ["SHOTS"], "resized-%d.png" % dpi), grab())
         d.close_button(win)
         problem = xdrive.finish(proc)
         if problem:

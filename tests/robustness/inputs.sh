@@ -45,13 +45,11 @@ expect script-dir 2 'is a directory' --script "$work"
 expect quit-in-dialog 0 '' <<<$'menu options\nquit\nstate'
 
 # The command line: a refused option is told on stderr, program name first, with the usage and
-# nothing on stdout; --help and --version print on stdout; QV_CONFIG_DIR stands in for
+# nothing on stdout; QV_CONFIG_DIR stands in for
 # --config-dir; --script reads the script from a file and names a file it cannot read.
 name=$(basename "$bin")
 err=$("$bin" --dpi 12 2>&1 >stdout-bad); got=$?
 [[ $got -eq 2 && ! -s stdout-bad && $err == "$name: "*"Usage: $name"* ]] || fail "bad-option: exit $got: $err"
-help=$("$bin" --help) && version=$("$bin" --version) && [[ $help == "Usage: $name"* && $version == "$name "* ]] ||
-    fail "help or version: $help $version"
 echo state >script.txt
 expect script-file 0 '^\{"event":"state"' --script script.txt </dev/null
 expect script-missing 2 'missing\.txt' --script missing.txt </dev/null
