@@ -21,10 +21,7 @@ expect() {
     out=$(timeout 60 "$bin" --headless --config-dir "$work/store-$name" "$@" 2>&1)
     got=$?
     if [[ $got -ne $status ]] || ! grep -qE -- "$pattern" <<<"$out"; then
-        echo "FAIL $name: exit $got (want $status), output:" >&2
-        head -c 600 <<<"$out" >&2
-        echo >&2
-        failures=$((failures + 1))
+        fail "$name: exit $got (want $status), output: ${out:0:600}"
     fi
 }
 
@@ -36,9 +33,6 @@ expect unsigned-max 2 '"error".* 18446744073709551615 is' <<<"$(withNumber 18446
 expect long-value 2 '"error".*\.\.\."' <<<"$(withNumber "\"$(printf 'x%.0s' {1..5000})\"")"
 { withNumber 0 | tr -d '\n'; printf '\0garbage\n'; } >nul-load
 expect nul-load 2 '"error".*NUL' <nul-load
-printf 'shot keep\0.png\n' >nul-shot
-expect nul-shot 2 '"error".*NUL' <nul-shot
-[[ -e keep ]] && fail "nul-shot wrote keep"
 expect shot-full 2 '"error".*cannot write' <<<"shot /dev/full"
 expect script-dir 2 'is a directory' --script "$work"
 # Quit ends the run from inside a dialog with status 0 (what a program printed before it differs).
