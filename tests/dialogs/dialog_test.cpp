@@ -37,6 +37,7 @@ protected:
 
 TEST_F(DialogModel, CheckBoxAndListsChangeByTapsAndKeysAndTellOnlyRealChanges)
 {
+    EXPECT_EQ(dialog.focusId(), 1003) << "the first control that takes the focus has it";
     const Point box = centre(dialog.controlRect(1011));
     tap(dialog, box);
     EXPECT_EQ(dialog.isChecked(1011), 1);
@@ -65,9 +66,13 @@ TEST_F(DialogModel, CheckBoxAndListsChangeByTapsAndKeysAndTellOnlyRealChanges)
     EXPECT_EQ(recorder.commands, (std::vector<Command>(3, {1003, ct::dlg::selectionChanged})));
     EXPECT_EQ(dialog.selection(1006), ct::dlg::lbErr) << "the other list is untouched";
 
-    // From no selection the first arrow, even Up, selects the first item.
+    // Tab goes on to the next control that takes the focus, Shift+Tab back round the start to the last.
+    dialog.key(DialogKey::backTab);
+    EXPECT_EQ(dialog.focusId(), 1012);
+    dialog.key(DialogKey::tab);
     dialog.key(DialogKey::tab);
     ASSERT_EQ(dialog.focusId(), 1006);
+    // From no selection the first arrow, even Up, selects the first item.
     dialog.key(DialogKey::up);
     EXPECT_EQ(dialog.selection(1006), 0);
     // The procedure's own out-of-range selection clears it, as a list box does.
@@ -95,18 +100,6 @@ TEST(DialogList, LongListScrollsToKeepTheSelectionVisible)
     tap(d, listRow(d, 7, 0));
     EXPECT_GT(d.selection(7), 0);
     EXPECT_LT(d.selection(7), 18);
-}
-
-TEST_F(DialogModel, TabMovesFocusOverControlsThatTakeItAndWraps)
-{
-    std::vector<int> order{dialog.focusId()};   // the first one in template order
-    for (int i = 0; i < 5; ++i) {
-        dialog.key(DialogKey::tab);
-        order.push_back(dialog.focusId());
-    }
-    dialog.key(DialogKey::backTab);
-    order.push_back(dialog.focusId());
-    EXPECT_EQ(order, (std::vector<int>{1003, 1006, 1011, 1015, 1012, 1003, 1012}));
 }
 
 TEST(DialogWaysOut, EscapeEnterAndTheDoneButtonEndItOnceEvenIfTheProcedureIgnoresThem)

@@ -98,9 +98,8 @@ TEST(SettingsStore, AnyTypeOfFourBytesReadsAsDwordOtherLengthsReadZero) {
         std::vector<unsigned char> bytes;
         std::uint32_t reads;
     };
-    const std::vector<Case> cases{{"bin4", valueTypeBinary, {0x2a, 0, 0, 0}, 42u},
-                                  {"sz4", 1, {'a', 'b', 'c', 0}, 0x00636261u},
-                                  {"bin2", valueTypeBinary, {1, 2}, 0u},
+    // Four and two bytes of binary are read by the Velmar damaged-store replay.
+    const std::vector<Case> cases{{"sz4", 1, {'a', 'b', 'c', 0}, 0x00636261u},
                                   {"qword", 11, {1, 0, 0, 0, 0, 0, 0, 0}, 0u},
                                   {"empty", valueTypeBinary, {}, 0u},
                                   {"dword3", valueTypeDword, {1, 2, 3}, 0u}};
@@ -114,8 +113,8 @@ TEST(SettingsStore, AnyTypeOfFourBytesReadsAsDwordOtherLengthsReadZero) {
         EXPECT_EQ(nextRun.read(velmarKey, c.name), c.reads) << c.name;
 
     // Writing a DWORD over a value of another type makes it a DWORD again.
-    ASSERT_EQ(nextRun.write(velmarKey, "bin2", 5), storeSuccess);
-    EXPECT_EQ(SettingsStore(file).read(velmarKey, "bin2"), 5u);
+    ASSERT_EQ(nextRun.write(velmarKey, "qword", 5), storeSuccess);
+    EXPECT_EQ(SettingsStore(file).read(velmarKey, "qword"), 5u);
 }
 
 TEST(SettingsStore, FirstWriteCreatesMissingDirectoriesPrivate) {

@@ -10,7 +10,8 @@
 
 using namespace ct;
 
-// The plain spellings are what every replay and end-to-end test starts a program with.
+// The plain spellings are what every replay and end-to-end test starts a program with (the
+// hidden --selftest-shot among them).
 TEST(CommandLineParse, OptionsWithEqualsAndTheShowHandSwitchAnywhere)
 {
     const CommandLineResult equals = parseCommandLine({"--dpi=131", "--headless", "--monkey=2000", "--seed=2147483647"});
@@ -19,7 +20,6 @@ TEST(CommandLineParse, OptionsWithEqualsAndTheShowHandSwitchAnywhere)
     EXPECT_EQ(equals.options.monkey, 2000);
     EXPECT_EQ(equals.options.seed, 2147483647);
     EXPECT_FALSE(equals.options.showComputerHand);
-    EXPECT_EQ(parseCommandLine({"--selftest-shot", "a.png"}).options.selftestShot, "a.png");
 
     EXPECT_TRUE(parseCommandLine({"--dpi", "96", "xk5Wy"}).options.showComputerHand);
     EXPECT_TRUE(parseCommandLine({"--config-dir", "/tmp/k5W"}).options.showComputerHand);
@@ -113,17 +113,4 @@ TEST(ProgramManual, TextCannotBecomeTroffRequests)
                 << line;
         }
     }
-}
-
-TEST(ProgramManual, MetadataOfAnotherProgramIsNotUsed)
-{
-    registerProgramMetadata({"velmar", "org.test.velmar", "Velmar", "attack", "", "velmar_64.png"});
-    ProgramInfo velmar;
-    velmar.id = "velmar";
-    EXPECT_EQ(programMetadata(velmar).appId, "org.test.velmar");
-    // A program without metadata of its own (a test table) falls back to its id and title.
-    const ProgramMetadata other = programMetadata(sampleInfo());
-    EXPECT_EQ(other.id, "zembrola");
-    EXPECT_EQ(other.title, "Zembrola");
-    EXPECT_TRUE(other.icon.empty());
 }

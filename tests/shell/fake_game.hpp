@@ -23,11 +23,9 @@ public:
     {
         info_.id = "fake";
         info_.registryKey = "Software\\qv\\fake";
-        info_.strings = {{1, "Fake Game"}, {2, "file:fake.0409.htm#%d"}, {4, "About"}};
+        info_.strings = {{1, "Fake Game"}};
         info_.aboutTemplate = "%s %d.%d";
-        info_.accelerators = {{ct::Accelerator::Kind::altKey, 'N', ct::command::newGame},
-                              {ct::Accelerator::Kind::altChar, '/', ct::command::about},
-                              {ct::Accelerator::Kind::altF4, 0, ct::command::exit}};
+        info_.accelerators = {{ct::Accelerator::Kind::altKey, 'N', ct::command::newGame}};
         info_.cardStyle = ct::defaultCardStyle();
     }
 

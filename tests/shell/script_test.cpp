@@ -1,5 +1,6 @@
-// The headless script's runner: painting between lines, a program that throws, and random play
-// (commands, errors by line and dialog scopes are pinned by the test table's replays).
+// The headless script's runner: a program that throws (its failed paint shows the table is
+// painted between lines), taps without double taps, and random play (commands, errors by line,
+// dialog scopes and the end of a run with its window are pinned by the replays).
 #include "shell/script_runner.hpp"
 
 #include "fake_game.hpp"
@@ -33,29 +34,6 @@ protected:
 };
 
 } // namespace
-
-TEST(ScriptRunnerTest, PaintsBetweenLinesAndStopsWithTheWindow)
-{
-    const EventSink ignore = [](const json&) {};
-    HeadlessWindow window(pocketGeometry(96), ignore);
-    std::vector<std::string> log;
-    window.setProcedure([&](Window&, unsigned m, std::uintptr_t, std::intptr_t) -> std::intptr_t {
-        if (m == msg::paint)
-            log.push_back("paint");
-        return 0;
-    });
-    std::istringstream input("change\nchange\nlook\nexit\nlook\n");
-    ScriptRunner runner(input, window, ignore);
-    runner.addCommand("change", [&](const ScriptLine&) {
-        log.push_back("change");
-        window.invalidate(Rect{0, 0, 10, 10});
-    });
-    runner.addCommand("look", [&](const ScriptLine&) { log.push_back("look"); });
-    runner.addCommand("exit", [&](const ScriptLine&) { window.destroy(); });
-    runner.run();
-    EXPECT_EQ(log, (std::vector<std::string>{"change", "paint", "change", "paint", "look"}));
-    EXPECT_TRUE(runner.ended());
-}
 
 TEST_F(ProgramScript, DoubleTapsOfAProgramWithoutThemArriveAsTaps)
 {
