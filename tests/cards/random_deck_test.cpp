@@ -62,11 +62,8 @@ TEST_F(RandomTest, RandomIntStaysInRangeAndTheFirstDrawSeedsFromTheClock)
 {
     EXPECT_EQ(randomInt(0, 0), 0);
     EXPECT_NE(randomState().s1, 0) << "no fixed seed: the clock's";
-    for (int i = 0; i < 5000; ++i) {
-        const int die = randomInt(1, 6);
-        ASSERT_GE(die, 1);
-        ASSERT_LE(die, 6);
+    // Small ranges are pinned by every replay's deals; a range beyond float precision is not.
+    for (int i = 0; i < 5000; ++i)
         ASSERT_LE(randomInt(0, 16777218), 16777218);
-    }
     (void)randomInt(-2147483647 - 1, 2147483647);   // must not overflow (checked under the sanitizers)
 }

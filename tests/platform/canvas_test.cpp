@@ -150,13 +150,8 @@ TEST(CanvasImages, BadPngDataAndUnwritablePathsFailCleanly)
 TEST_F(TextTest, ExtentAndLinesStayInTheirBox)
 {
     const Size extent = canvas.textExtent(font, "Queen");
-    EXPECT_GT(extent.width, 20);
-    EXPECT_GE(extent.height, 10);
-    EXPECT_LE(extent.height, 14);   // 10 points at 96 dpi: a 13-pixel cell at most
     EXPECT_EQ(canvas.textExtent(font, "").width, 0);
     EXPECT_EQ(canvas.textExtent(Font{}, "x"), Size{});
-    EXPECT_GT(canvas.textExtent(Font::open(10, 96, true), "Queen of hearts").width,
-              canvas.textExtent(font, "Queen of hearts").width);
     EXPECT_NEAR(canvas.textExtent(Font::open(10, 192, false), "Queen").height, 2 * extent.height, 2);
 
     canvas.drawText(font, "Queen", 10, 5, white);

@@ -17,15 +17,27 @@ bool inside(const Rect& inner, const Rect& outer)
 
 } // namespace
 
-TEST(MessageBoxLayout, FitsTheTableAndKeepsButtonsInside)
+// Both boxes stay on the table with their buttons inside; the first is drawn over the table only.
+TEST(MessageBoxLayout, FitsTheTableKeepsButtonsInsideAndDrawsOverTheTableOnly)
 {
     for (int dpi : {96, 192}) {
         const WindowGeometry g = pocketGeometry(dpi);
         const Rect client{0, 0, g.client.width, g.client.height};
-        MessageBoxModal box("You win!", "", MsgBoxButtons::ok, MsgBoxIcon::information, dpi, g.client);
-        EXPECT_TRUE(inside(box.boxRect(), client)) << dpi;
+        MessageBoxModal box("You have taken 3 card(s),\r\n including 1 extra one(s).", "Velmar", MsgBoxButtons::ok,
+                            MsgBoxIcon::information, dpi, g.client);
+        const Rect r = box.boxRect();
+        EXPECT_TRUE(inside(r, client)) << dpi;
         ASSERT_EQ(box.buttonCount(), 1);
-        EXPECT_TRUE(inside(box.buttonRect(0), box.boxRect())) << dpi;
+        EXPECT_TRUE(inside(box.buttonRect(0), r)) << dpi;
+        Canvas frame(g.client.width, g.client.height + g.menuBarHeight);
+        const Color green{0, 150, 0};
+        frame.fillRect(Rect{0, 0, frame.width(), frame.height()}, green);
+        box.draw(frame);
+        EXPECT_EQ(frame.pixel(r.left, r.top), (Color{0, 0, 0}));   // frame
+        EXPECT_EQ(frame.pixel(r.left - 1, r.top), green);           // the table around it
+        EXPECT_EQ(frame.pixel(r.right, r.bottom), green);
+        EXPECT_NE(frame.pixel((r.left + r.right) / 2, r.bottom - 2), green);
+        frame.savePng(std::string(TEST_PICTURE_DIR) + "/message_box_" + std::to_string(dpi) + ".png");   // for looking at
 
         // A text far too long for the table is cut; the box and its buttons stay on the table.
         std::string longText;
@@ -62,22 +74,4 @@ TEST(MessageBoxInput, ButtonsAnswerOnlyWhenPressedAndReleasedOnThemAndCancelToo)
     EXPECT_EQ(info.answer(), MsgBoxAnswer::ok);
     info.key(ModalKey::enter);
     EXPECT_EQ(info.answer(), MsgBoxAnswer::ok) << "the first answer stands";
-}
-
-TEST(MessageBoxDrawing, DrawnOverTheTableOnly)
-{
-    const WindowGeometry g = pocketGeometry(192);
-    Canvas frame(g.client.width, g.client.height + g.menuBarHeight);
-    const Color green{0, 150, 0};
-    frame.fillRect(Rect{0, 0, frame.width(), frame.height()}, green);
-    MessageBoxModal box("You have taken 3 card(s),\r\n including 1 extra one(s).", "Velmar", MsgBoxButtons::yesNo,
-                        MsgBoxIcon::information, 192, g.client);
-    box.draw(frame);
-    const Rect r = box.boxRect();
-    EXPECT_EQ(frame.pixel(r.left, r.top), (Color{0, 0, 0}));   // frame
-    EXPECT_EQ(frame.pixel(r.left - 1, r.top), green);           // the table around it
-    EXPECT_EQ(frame.pixel(r.right, r.bottom), green);
-    EXPECT_NE(frame.pixel((r.left + r.right) / 2, r.bottom - 2), green);
-    // For looking at: the box as a user sees it.
-    frame.savePng(std::string(TEST_PICTURE_DIR) + "/message_box_192.png");
 }
