@@ -1,6 +1,7 @@
-// Sarvotte: the computer's choice of move with its tie-breaks, legal moves, the rule checks random
-// play relies on, and what a transcript cannot show: the table during the computer's pause, the win
-// stored before its box opens, the computer ending a game it cannot move in.
+// Sarvotte: the computer's choice of move with its tie-breaks, the rule checks random play relies
+// on, and what a transcript cannot show: the table during the computer's pause, the win stored
+// before its box opens, the computer ending a game it cannot move in. Legal moves are pinned by
+// the replays.
 #include "game_fixture.hpp"
 
 #include "sarvotte/computer_player.hpp"
@@ -73,23 +74,6 @@ TEST_F(RowTest, BestMoveCoversTheHighestRankWithItsTieBreaks)
         setCards(row, c.cards);
         EXPECT_EQ(bestMove(row), c.expected) << c.why;
     }
-}
-
-TEST_F(RowTest, LegalMovesAreOneOrThreePlacesLeftOnRankOrSuit)
-{
-    setCards(row, {{H, 5}, {S, 5}, {H, 2}, {C, 9}, {H, 9}});
-    struct Case {
-        int source, target;
-        bool legal;
-    };
-    const std::vector<Case> cases{
-        {1, 0, true},  {4, 3, true},   {3, 0, false}, {4, 1, false}, {2, 0, false}, {4, 0, false},
-        {0, 1, false}, {1, 1, false},  {5, 4, false}, {4, 2, false}, {-1, 0, false}, {3, -1, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(isLegalMove(row, c.source, c.target), c.legal) << c.source << " -> " << c.target;
-    setCards(row, {{H, 5}, {S, 7}, {D, 2}, {H, 9}});
-    EXPECT_TRUE(isLegalMove(row, 3, 0));
 }
 
 TEST_F(RowTest, TheRuleChecksReportLostCardsIllegalMovesAndEarlyEnds)
