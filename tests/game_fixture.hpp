@@ -59,9 +59,6 @@ public:
     std::vector<nlohmann::json> events;
     std::function<void(const nlohmann::json&)> onEvent;
     std::vector<nlohmann::json> boxes() const;
-    // "box <text>" for a message box, else the event's name.
-    std::vector<std::string> eventNames() const;
-    int count(const std::string& name) const;
 };
 
 // Taps, as stylus down then up through the window procedure: the centre of a rectangle in design

@@ -131,7 +131,8 @@ TEST_F(GameTest, AfterTheHumansMoveTheComputerShowsItsMoveSelectedThenMakesIt)
     tapCard(s().cardRow, S, 9);
     EXPECT_EQ(s().computerScore, Q);
     EXPECT_EQ(selectedDuringPause, 2);
-    EXPECT_EQ(window().eventNames(), std::vector<std::string>{"pause"});
+    ASSERT_EQ(window().events.size(), 1u);
+    EXPECT_EQ(window().events[0]["event"], "pause");
     EXPECT_EQ(cardsOf(s().cardRow), (Cards{{H, 4}, {C, 9}, {H, 2}}));
     EXPECT_EQ(s().cardRow.firstSelected(), 0) << "nothing selected";
 }
@@ -154,6 +155,7 @@ TEST_F(GameTest, TheComputerEndsTheGameWhenItHasNoMoveAndNoStock)
 {
     position({{H, 8}, {S, 1}}, {}, {{"humanScore", 3}});
     window().sendMessage(ct::msg::game, step::computerTurn, 0);
-    EXPECT_EQ(window().count("box You win!"), 1);
+    ASSERT_EQ(window().boxes().size(), 1u);
+    EXPECT_EQ(window().boxes()[0]["text"], "You win!");
     EXPECT_EQ(status(), "") << "the computer's end shows no status text";
 }
