@@ -70,12 +70,6 @@ Cards restOfPack(int low, int high, const std::vector<Cards>& held)
     return rest;
 }
 
-std::string statusText()
-{
-    const char* text = ct::statusLine().text();
-    return text != nullptr ? text : "";
-}
-
 TempDir::TempDir()
 {
     static std::atomic<int> counter{0};
@@ -107,21 +101,7 @@ std::vector<nlohmann::json> TestWindow::boxes() const
     return out;
 }
 
-std::vector<std::string> TestWindow::eventNames() const
-{
-    std::vector<std::string> names;
-    for (const nlohmann::json& e : events)
-        names.push_back(e.value("event", "") == "msgbox" ? "box " + e.value("text", "") : e.value("event", ""));
-    return names;
-}
-
-int TestWindow::count(const std::string& name) const
-{
-    const auto names = eventNames();
-    return static_cast<int>(std::count(names.begin(), names.end(), name));
-}
-
-void tapPoint(ct::Window& window, int x, int y)
+static void tapPoint(ct::Window& window, int x, int y)
 {
     window.sendMessage(ct::msg::stylusDown, 0, ct::pointParam(x, y));
     window.sendMessage(ct::msg::stylusUp, 0, ct::pointParam(x, y));

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cards/card_set.hpp"
+#include "cards/status_line.hpp"
 #include "platform/headless_window.hpp"
 #include "shell/game.hpp"
 #include "shell/program_shell.hpp"
@@ -40,8 +41,6 @@ Cards cardsOf(const ct::CardSet& set);
 nlohmann::json cardsJson(const Cards& cards);
 // Every card of the four suits from rank `low` to `high` that none of `held` holds, suit by suit.
 Cards restOfPack(int low, int high, const std::vector<Cards>& held);
-// The status line's text, "" while none is shown.
-std::string statusText();
 
 // A fresh directory, removed with everything in it when the owner goes.
 struct TempDir {
@@ -60,39 +59,12 @@ public:
     std::vector<nlohmann::json> events;
     std::function<void(const nlohmann::json&)> onEvent;
     std::vector<nlohmann::json> boxes() const;
-    // "box <text>" for a message box, else the event's name.
-    std::vector<std::string> eventNames() const;
-    int count(const std::string& name) const;
 };
 
-// Taps: stylus down then up through the window procedure, as a user's tap arrives.
-void tapPoint(ct::Window& window, int x, int y);
-// The centre of a rectangle in design units.
+// Taps, as stylus down then up through the window procedure: the centre of a rectangle in design
+// units; the middle of the card's left strip, which later cards of its set never cover.
 void tapDesign(ct::Window& window, const ct::Rect& design);
-// The middle of the card's left strip, which later cards of its set never cover.
 void tapCard(ct::Window& window, const ct::Card& card);
-
-// The program as the shell starts it, its store in a fresh directory. `beforeWindow` runs after
-// the settings are read and before the window and its first deal (e.g. to say who opens).
-template <class GameT>
-struct Program {
-    explicit Program(const std::function<void(GameT&)>& beforeWindow = nullptr)
-        : store(dir.path / "registry.sqlite3"), shell(game, window, store, true)
-    {
-        shell.startUp(false);
-        if (beforeWindow)
-            beforeWindow(game);
-        shell.createWindow();
-    }
-    // A value in the program's own key of the store.
-    std::uint32_t stored(const std::string& name) { return store.read(game.info().registryKey, name); }
-
-    TempDir dir;   // first in, last out: the store closes before its directory goes
-    ct::SettingsStore store;
-    TestWindow window;
-    GameT game;
-    ct::ProgramShell shell;
-};
 
 // A bare rules state of the game, for rules and computer-player tests without a window.
 template <class StateT>
@@ -108,7 +80,9 @@ protected:
     std::unique_ptr<StateT> state;
 };
 
-// The whole program: each tap runs the game's own messages synchronously before it returns.
+// The whole program as the shell starts it, its store in a fresh directory: each tap runs the
+// game's own messages synchronously before it returns. `beforeWindow` runs after the settings are
+// read and before the window and its first deal (e.g. to say who opens).
 template <class GameT>
 class ProgramTest : public ::testing::Test {
 protected:
@@ -116,14 +90,20 @@ protected:
                const std::function<void(GameT&)>& beforeWindow = nullptr)
     {
         prepareFramework(info, seed);
-        program = std::make_unique<Program<GameT>>(beforeWindow);
+        store = std::make_unique<ct::SettingsStore>(dir.path / "registry.sqlite3");
+        window_ = std::make_unique<TestWindow>();
+        game_ = std::make_unique<GameT>();
+        shell = std::make_unique<ct::ProgramShell>(*game_, *window_, *store, true);
+        shell->startUp(false);
+        if (beforeWindow)
+            beforeWindow(*game_);
+        shell->createWindow();
     }
-    GameT& game() { return program->game; }
-    auto& s() { return program->game.gameState(); }
-    TestWindow& window() { return program->window; }
+    GameT& game() { return *game_; }
+    auto& s() { return game_->gameState(); }
+    TestWindow& window() { return *window_; }
     // Every field not given keeps its value.
     void load(const nlohmann::json& fields) { game().load(fields); }
-    void tapPoint(int x, int y) { game_test::tapPoint(window(), x, y); }
     void tapDesign(const ct::Rect& design) { game_test::tapDesign(window(), design); }
     // Taps this card of the set; a card the set does not hold fails the test.
     void tapCard(const ct::CardSet& set, int suit, int rank)
@@ -133,11 +113,17 @@ protected:
                 return game_test::tapCard(window(), c);
         ADD_FAILURE() << "no card [" << suit << ", " << rank << "] in the set";
     }
-    std::string status() const { return statusText(); }
-    std::uint32_t stored(const std::string& name) { return program->stored(name); }
-    void expectConsistent() { EXPECT_EQ(game().consistencyViolations(), std::vector<std::string>{}); }
+    // The status line's text, "" while none is shown.
+    std::string status() const { return ct::statusLine().text() != nullptr ? ct::statusLine().text() : ""; }
+    // A value in the program's own key of the store.
+    std::uint32_t stored(const std::string& name) { return store->read(game().info().registryKey, name); }
 
-    std::unique_ptr<Program<GameT>> program;
+    // Torn down in reverse: the shell before the game, the store before its directory.
+    TempDir dir;
+    std::unique_ptr<ct::SettingsStore> store;
+    std::unique_ptr<TestWindow> window_;
+    std::unique_ptr<GameT> game_;
+    std::unique_ptr<ct::ProgramShell> shell;
 };
 
 } // namespace game_test

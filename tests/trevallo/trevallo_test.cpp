@@ -1,6 +1,5 @@
-// Trevallo: legal play, points, the suit count, the hand's layout and order, the computer's choice
-// of card, and the rule checks random play relies on. The bare state and the whole program come
-// from the shared game fixture.
+// Trevallo: the hand's order, the computer's choice of card, and the rule checks random play
+// relies on, with the limits of legal play and of the hand's layout that the replays do not reach.
 #include "game_fixture.hpp"
 
 #include "trevallo/computer_player.hpp"
@@ -36,7 +35,8 @@ protected:
     }
 };
 
-TEST(TrevalloLegalPlay, FiveWaysOntoThePile)
+// The limits of legal play the replays do not reach.
+TEST(TrevalloLegalPlay, LimitsOfTheFiveWays)
 {
     struct Case {
         int suit, rank, topRank, suitInForce;
@@ -44,60 +44,26 @@ TEST(TrevalloLegalPlay, FiveWaysOntoThePile)
         const char* why;
     };
     const Case cases[] = {
-        {S, 8, 0, 0, false, true, "first card of a round"},
         {S, 8, 9, 0, false, true, "no suit in force"},
-        {H, 8, 9, H, false, true, "suit in force"},
+        {S, 6, 7, H, false, false, "a 6 on a 7"},
         {S, 9, 9, H, false, false, "same rank without range"},
         {S, 9, 9, H, true, true, "same rank with range"},
-        {S, 10, 9, H, true, false, "other rank and suit with range"},
-        {S, Q, 9, H, false, true, "a queen on anything"},
-        {S, 6, 6, H, false, true, "a 6 on a 6"},
-        {S, 7, 7, H, false, false, "a 7 on a 7 of another suit"},
-        {S, 6, 7, H, false, false, "a 6 on a 7"},
-        {H, 8, Q, H, false, true, "the chosen suit after a queen"},
-        {S, 8, Q, H, false, false, "the queen's own suit after another was chosen"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(legalPlay(c.suit, c.rank, c.topRank, c.suitInForce, c.range), c.legal) << c.why;
 }
 
-TEST_F(StateTest, PointsAndMostFrequentSuit)
+// 24 cards still fit two rows of 12; the 25th spreads the hand over rows of 18.
+TEST_F(StateTest, HumanHandSpreadAtTwentyFiveCards)
 {
-    setCards(s().humanHand, {{D, 6}, {D, 7}, {H, 8}, {C, 9}});
-    EXPECT_EQ(cardPoints(s().humanHand), 0);
-    setCards(s().humanHand, {{D, 10}, {D, J}, {H, Q}, {C, K}, {S, A}});
-    EXPECT_EQ(cardPoints(s().humanHand), 10 + 2 + 20 + 4 + 11);
-
-    struct Case {
+    for (const auto& [cards, spread, perRow] : {std::tuple{24, 1, 12}, std::tuple{25, 3, 18}}) {
         Cards hand;
-        int suit;
-    };
-    const Case cases[] = {
-        {{}, 0},
-        {{{S, 6}, {H, 7}}, H},                       // a tie goes to the lower suit
-        {{{S, 6}, {S, 7}, {D, 8}, {C, 9}, {C, 10}}, C},
-        {{{S, 6}, {S, 7}, {D, 8}, {D, 9}}, D},
-    };
-    for (const Case& c : cases) {
-        setCards(s().computerHand, c.hand);
-        EXPECT_EQ(mostFrequentSuit(s().computerHand), c.suit);
-    }
-}
-
-TEST_F(StateTest, HumanHandSpreadBySize)
-{
-    struct Case {
-        int cards, spread, perRow;
-    };
-    const Case cases[] = {{6, 2, 7}, {7, 1, 12}, {24, 1, 12}, {25, 3, 18}, {31, 3, 18}};
-    for (const Case& c : cases) {
-        Cards hand;
-        for (int i = 0; i < c.cards; ++i)
+        for (int i = 0; i < cards; ++i)
             hand.emplace_back(1 + i / 9, 6 + i % 9);
         setCards(s().humanHand, hand);
         layoutHumanHand(s());
-        EXPECT_EQ(s().humanHand.spread, c.spread) << c.cards;
-        EXPECT_EQ(s().humanHand.perRow, c.perRow) << c.cards;
+        EXPECT_EQ(s().humanHand.spread, spread) << cards;
+        EXPECT_EQ(s().humanHand.perRow, perRow) << cards;
     }
 }
 

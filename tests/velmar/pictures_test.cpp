@@ -72,6 +72,14 @@ TEST(VelmarPictures, EveryGameTypeAtTwoDensities)
             EXPECT_NE(at(219, 78), white);
             EXPECT_EQ(at(213, 73), green);
         }
+        // The stock count (switched on above) under the indicator; "Bulk" has no stock to count.
+        if (ruleSet != 0) {
+            bool count = false;
+            for (int y = 84; y < 96; ++y)
+                for (int x = 203; x < 236; ++x)
+                    count = count || at(x, y) == white;
+            EXPECT_EQ(count, ruleSet == 2);
+        }
         if (ruleSet == 2) {
             const Pixel pip = at(219, 78);   // a red diamond
             EXPECT_GT(pip.r, 200);

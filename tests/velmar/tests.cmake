@@ -1,11 +1,9 @@
-# Velmar: rules, computer player, turn flow, headless state and the table as painted.
+# Velmar: rules, computer player and the turn flow a transcript cannot see.
 add_unit_tests(velmar_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/rules_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/computer_player_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/turn_flow_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/state_test.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/table_test.cpp
   LIBS velmar_game game_test_fixture)
 
 # Velmar's table as pictures, from the built program (everything else end to end is a golden replay).

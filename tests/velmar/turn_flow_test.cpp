@@ -16,23 +16,14 @@ namespace {
 
 json stockOf(const Cards& cards) { return {{"cards", cardsJson(cards)}}; }
 
-class TurnFlow : public GameTest {
-protected:
-    // Loads a position; trumps are hearts with the ace turned up unless the fields say otherwise.
-    void position(json fields)
-    {
-        if (!fields.contains("trumpCard"))
-            fields["trumpCard"] = trumpJson(H, A);
-        load(fields);
-    }
-};
+class TurnFlow : public GameTest {};
 
 } // namespace
 
 // The win is saved before the box is shown: closing the program from the box loses nothing.
 TEST_F(TurnFlow, AWinIsSavedBeforeItsBoxIsShown)
 {
-    position({{"trumpCard", trumpJson(H, A, 1)}, {"deck", stockOf({})}, {"humanRow", cardsJson({{C, 7}})},
+    load({{"trumpCard", trumpJson(H, A, 1)}, {"deck", stockOf({})}, {"humanRow", cardsJson({{C, 7}})},
               {"computerRow", cardsJson({{C, 9}})}, {"humanHand", cardsJson({{D, 8}, {S, 10}})},
               {"computerHand", cardsJson({{S, K}})}, {"computerAttacks", 0}, {"computerOpened", 0},
               {"computerWins", 4}});
@@ -48,7 +39,7 @@ TEST_F(TurnFlow, AWinIsSavedBeforeItsBoxIsShown)
 
 TEST_F(TurnFlow, BothHandsEmptyAtOnceIsTheComputersWin)
 {
-    position({{"trumpCard", trumpJson(H, A, 1)}, {"deck", stockOf({})}, {"humanHand", cardsJson({{C, 7}})},
+    load({{"trumpCard", trumpJson(H, A, 1)}, {"deck", stockOf({})}, {"humanHand", cardsJson({{C, 7}})},
               {"computerHand", cardsJson({{D, 8}})}, {"computerAttacks", 0}});
     // No play empties both hands at one check; the rule still holds for the check itself.
     s().humanHand.clear();

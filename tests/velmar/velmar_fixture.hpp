@@ -35,8 +35,6 @@ protected:
     {
         start(velmar::velmarProgramInfo(), seed, [](velmar::VelmarGame& g) { g.gameState().nextStarter = 0; });
     }
-    // Taps this card of the human's hand.
-    void tapCard(int suit, int rank) { ProgramTest::tapCard(s().humanHand, suit, rank); }
 };
 
 // JSON of the turned-up card.
